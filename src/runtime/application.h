@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 Klikoman developers
+// SPDX-License-Identifier: MIT
+//
+// Starting a program on the runtime. The entry point hands over a project
+// description; start() sets up the application, lets the project build and
+// load its window, runs the event loop and returns the exit status.
+#pragma once
+
+#include <memory>
+
+#include "object.h"
+
+namespace runtime {
+
+struct ProjectDescription {
+    const char* name;         // shown as the title of the error report
+    const char* version;      // as shown to people
+    const char* desktopName;  // the launcher entry's name, for the window system
+    // Builds the program's state and window, runs the load notification and
+    // shows the window. What it returns lives until the event loop ends.
+    std::unique_ptr<Object> (*startUp)();
+};
+
+int start(int argc, char** argv, const ProjectDescription& project);
+
+// What every QApplication of the program needs before a window is built:
+// names, fonts. Tests that make their own application call it too.
+void prepareApplication(const ProjectDescription& project);
+
+}  // namespace runtime

@@ -1,0 +1,157 @@
+// SPDX-FileCopyrightText: 2026 Klikoman developers
+// SPDX-License-Identifier: MIT
+//
+// The control kinds over their widgets.
+#include "controls.h"
+
+#include <QImage>
+#include <utility>
+
+#include "errors.h"
+#include "eventloop.h"
+#include "form.h"
+#include "widgets.h"
+
+namespace runtime {
+
+Control::Control(QWidget* widget) : m_widget(widget) {}
+
+bool Control::visible() const {
+    return !m_widget->isHidden();
+}
+
+void Control::setVisible(bool visible) {
+    m_widget->setVisible(visible);
+}
+
+void Control::move(Twips left, Twips top, Twips width, Twips height) {
+    m_left = left;
+    m_top = top;
+    m_width = width;
+    m_height = height;
+    applyGeometry();
+}
+
+void Control::setWidth(Twips width) {
+    m_width = width;
+    applyGeometry();
+}
+
+void Control::setHeight(Twips height) {
+    m_height = height;
+    applyGeometry();
+}
+
+void Control::applyGeometry() {
+    m_widget->setGeometry(twipsToPixels(m_left), twipsToPixels(m_top), twipsToPixels(m_width),
+                          twipsToPixels(m_height));
+}
+
+void Control::setClickHandler(std::function<void()> handler) {
+    if (m_clicks != nullptr) {
+        m_clicks->onClick = [handler = std::move(handler)] { deliver(handler); };
+    }
+}
+
+void Control::bringToFront() {
+    m_widget->raise();
+}
+
+// Label
+
+namespace {
+LabelWidget* labelOf(const Control& c) {
+    return static_cast<LabelWidget*>(c.widget());
+}
+ButtonWidget* buttonOf(const Control& c) {
+    return static_cast<ButtonWidget*>(c.widget());
+}
+
+void setPaletteColour(QWidget* widget, QPalette::ColorRole role, Colour colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, toQColor(colour));
+    widget->setPalette(palette);
+}
+}  // namespace
+
+Label::Label(Form& form) : Control(new LabelWidget(form.widget())) {
+    takeClicks(labelOf(*this));
+}
+
+QString Label::caption() const {
+    return labelOf(*this)->text();
+}
+
+void Label::setCaption(const QString& caption) {
+    labelOf(*this)->setText(caption);
+}
+
+void Label::setBackColor(Colour colour) {
+    setPaletteColour(widget(), QPalette::Window, colour);
+}
+
+void Label::setForeColor(Colour colour) {
+    setPaletteColour(widget(), QPalette::WindowText, colour);
+}
+
+void Label::setFont(const FontSpec& font) {
+    widget()->setFont(toQFont(font));
+}
+
+void Label::setAlignment(Alignment alignment) {
+    labelOf(*this)->setAlignment(
+        Qt::AlignTop | (alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft));
+}
+
+// CommandButton
+
+CommandButton::CommandButton(Form& form) : Control(new ButtonWidget(form.widget())) {
+    takeClicks(buttonOf(*this));
+}
+
+QString CommandButton::caption() const {
+    return buttonOf(*this)->text();
+}
+
+void CommandButton::setCaption(const QString& caption) {
+    buttonOf(*this)->setText(caption);
+}
+
+bool CommandButton::enabled() const {
+    return widget()->isEnabled();
+}
+
+void CommandButton::setEnabled(bool enabled) {
+    widget()->setEnabled(enabled);
+}
+
+// Shape
+
+Shape::Shape(Form& form) : Control(new ShapeWidget(form.widget())) {}
+
+void Shape::setBorderWidth(int pixels) {
+    static_cast<ShapeWidget*>(widget())->borderWidth = pixels;
+    widget()->update();
+}
+
+// Image
+
+Image::Image(Form& form) : Control(new ImageWidget(form.widget())) {
+    takeClicks(static_cast<ImageWidget*>(widget()));
+}
+
+void Image::setPicture(const QString& resource) {
+    const QImage decoded(resource);
+    if (decoded.isNull()) {
+        raiseError(kInvalidPictureError, QStringLiteral("Invalid picture: %1").arg(resource));
+    }
+    // Converted once here so that painting a strip is a plain copy.
+    static_cast<ImageWidget*>(widget())->picture = QPixmap::fromImage(decoded);
+    widget()->update();
+}
+
+void Image::setPointer(Qt::CursorShape shape) {
+    widget()->setCursor(shape);
+}
+
+}  // namespace runtime

@@ -1,0 +1,101 @@
+// SPDX-FileCopyrightText: 2026 Klikoman developers
+// SPDX-License-Identifier: MIT
+//
+// The control kinds a window holds: label, command button, outline shape and
+// picture. Each is a thin handle on a Qt widget that keeps its position and
+// size in twips, exactly as set, and exposes only the properties the game and
+// its layout use. Clicks reach the handler set with setClickHandler through
+// deliver(); hidden controls and controls of no size receive none.
+#pragma once
+
+#include <QString>
+#include <Qt>
+#include <functional>
+
+#include "colour.h"
+#include "font.h"
+#include "object.h"
+#include "twips.h"
+
+class QWidget;
+
+namespace runtime {
+
+class Form;
+struct ClickTarget;
+
+class Control : public Object {
+public:
+    bool visible() const;
+    void setVisible(bool visible);
+
+    Twips left() const { return m_left; }
+    Twips top() const { return m_top; }
+    Twips width() const { return m_width; }
+    Twips height() const { return m_height; }
+    void move(Twips left, Twips top, Twips width, Twips height);
+    void setWidth(Twips width);
+    void setHeight(Twips height);
+
+    void setClickHandler(std::function<void()> handler);
+
+    // Puts the control above all its siblings.
+    void bringToFront();
+
+    QWidget* widget() const { return m_widget; }
+
+protected:
+    explicit Control(QWidget* widget);
+    void takeClicks(ClickTarget* clicks) { m_clicks = clicks; }
+
+private:
+    void applyGeometry();
+
+    QWidget* m_widget;                // owned by the form's window
+    ClickTarget* m_clicks = nullptr;  // stays null where the kind takes no clicks
+    Twips m_left = 0;
+    Twips m_top = 0;
+    Twips m_width = 0;
+    Twips m_height = 0;
+};
+
+enum class Alignment { Left, Centre };
+
+class Label : public Control {
+public:
+    explicit Label(Form& form);
+    QString caption() const;
+    void setCaption(const QString& caption);
+    void setBackColor(Colour colour);
+    void setForeColor(Colour colour);
+    void setFont(const FontSpec& font);
+    void setAlignment(Alignment alignment);
+};
+
+class CommandButton : public Control {
+public:
+    explicit CommandButton(Form& form);
+    QString caption() const;
+    void setCaption(const QString& caption);
+    bool enabled() const;
+    void setEnabled(bool enabled);
+};
+
+// An unfilled rectangle drawn in the default line colour; transparent to clicks.
+class Shape : public Control {
+public:
+    explicit Shape(Form& form);
+    void setBorderWidth(int pixels);
+};
+
+// A picture drawn at its natural size from the control's top-left corner and
+// clipped to the control's current width and height.
+class Image : public Control {
+public:
+    explicit Image(Form& form);
+    // Decodes a picture built into the program; raises an error if it cannot.
+    void setPicture(const QString& resource);
+    void setPointer(Qt::CursorShape shape);
+};
+
+}  // namespace runtime

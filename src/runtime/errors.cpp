@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 Klikoman developers
+// SPDX-License-Identifier: MIT
+//
+// The run-time error type and the operations that raise it.
+#include "errors.h"
+
+#include <utility>
+
+namespace runtime {
+
+RuntimeError::RuntimeError(int number, QString text)
+    : m_number(number),
+      m_text(std::move(text)),
+      m_what(QStringLiteral("run-time error %1: %2").arg(m_number).arg(m_text).toUtf8()) {}
+
+void raiseOverflow() {
+    throw RuntimeError(kOverflowError, QStringLiteral("Overflow"));
+}
+
+void raiseError(int number, const QString& text) {
+    throw RuntimeError(number, text);
+}
+
+void End() {
+    throw EndRequest{};
+}
+
+}  // namespace runtime

@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 Klikoman developers
+// SPDX-License-Identifier: MIT
+//
+// Font conversion and substitution.
+#include "font.h"
+
+#include <QApplication>
+
+#include "twips.h"
+
+namespace runtime {
+
+QFont toQFont(const FontSpec& spec) {
+    QFont font(QString::fromLatin1(spec.face));
+    // Pixel sizes keep text in step with the layout's logical pixels on any screen.
+    font.setPixelSize(pointsToPixels(spec.points));
+    font.setBold(spec.bold);
+    return font;
+}
+
+void installFonts() {
+    // Metric-compatible faces first; DejaVu is wider and only a last resort.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                                QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(
+        QStringLiteral("Times New Roman"),
+        {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+    QApplication::setFont(toQFont(kDefaultFont));
+}
+
+}  // namespace runtime

@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 Klikoman developers
+// SPDX-License-Identifier: MIT
+//
+// The game's random numbers: a 24-bit linear congruential generator with a
+// fixed start, so every run and every platform draws the same sequence. The
+// standard library's distributions differ between implementations, which is
+// why the arithmetic is spelled out here.
+#pragma once
+
+#include <cstdint>
+
+namespace runtime {
+
+class Random {
+public:
+    static constexpr std::uint32_t kSeed = 0x50000;
+
+    // Next value r with 0 <= r < 1, in single precision.
+    float next();
+
+private:
+    std::uint32_t m_state = kSeed;
+};
+
+// The program's one generator; never seeded, so the game repeats run to run.
+// Tests may assign a fresh Random to start the sequence over.
+Random& randomGenerator();
+
+// Draws the next number from the program's generator.
+float rnd();
+
+}  // namespace runtime

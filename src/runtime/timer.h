@@ -1,0 +1,45 @@
+// SPDX-FileCopyrightText: 2026 Klikoman developers
+// SPDX-License-Identifier: MIT
+//
+// The timer control: while enabled, one tick every interval on the user
+// interface thread, delivered like a click. Turning it on starts a fresh
+// period. Tests switch the whole program to a manual clock and tick timers
+// themselves, so nothing depends on how fast the machine is.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "object.h"
+
+class QTimer;
+
+namespace runtime {
+
+class Timer : public Object {
+public:
+    Timer();
+    ~Timer() override;
+
+    int interval() const { return m_interval; }
+    void setInterval(int milliseconds);
+    bool enabled() const { return m_enabled; }
+    void setEnabled(bool enabled);
+    void setTickHandler(std::function<void()> handler);
+
+    // Delivers one tick now, as if the interval had passed.
+    void tick();
+
+    // Tests only: with a manual clock no timer runs by itself.
+    static void setManualClock(bool manual);
+
+private:
+    void restart();
+
+    std::unique_ptr<QTimer> m_timer;
+    std::function<void()> m_handler;
+    int m_interval = 0;  // 0 never ticks
+    bool m_enabled = true;
+};
+
+}  // namespace runtime

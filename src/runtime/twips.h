@@ -1,0 +1,24 @@
+// SPDX-FileCopyrightText: 2026 Klikoman developers
+// SPDX-License-Identifier: MIT
+//
+// Twips and font points, the units the window is laid out in. Every position
+// and size is kept in twips (1/1440 inch, 15 to a logical pixel) and turned
+// into pixels here and nowhere else; Qt's device pixel ratio then takes the
+// logical pixels to the screen, so the layout stays in proportion when scaled.
+#pragma once
+
+namespace runtime {
+
+using Twips = float;  // single precision, as the game's arithmetic expects
+
+inline constexpr int kTwipsPerPixel = 15;
+inline constexpr double kLayoutDpi = 96.0;  // the screen the layout was drawn for
+
+// Whole logical pixels a length covers: 198.5 twips cover 13 pixels, not 14,
+// so a strip of the picture shows only the rows it uncovers completely.
+int twipsToPixels(Twips length);
+
+// Pixel size of a font given in points on the layout's 96-dpi screen.
+int pointsToPixels(double points);
+
+}  // namespace runtime

@@ -1,0 +1,58 @@
+// SPDX-FileCopyrightText: 2026 Klikoman developers
+// SPDX-License-Identifier: MIT
+//
+// Painting and input of the widgets behind the control kinds.
+#include "widgets.h"
+
+#include <QPainter>
+
+namespace runtime {
+
+LabelWidget::LabelWidget(QWidget* parent) : Clickable<QLabel>(parent) {
+    // Opaque in the window's colour, text at the top left, wrapped at words.
+    setAutoFillBackground(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setWordWrap(true);
+    setTextFormat(Qt::PlainText);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+ButtonWidget::ButtonWidget(QWidget* parent) : QPushButton(parent) {
+    setAutoDefault(false);
+    QObject::connect(this, &QPushButton::clicked, this, [this] {
+        if (onClick) {
+            onClick();
+        }
+    });
+}
+
+ShapeWidget::ShapeWidget(QWidget* parent) : QWidget(parent) {
+    // An outline lies over its square but must never take the square's clicks.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void ShapeWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QColor line = palette().color(QPalette::WindowText);
+    const int w = width();
+    const int h = height();
+    const int b = borderWidth;
+    // Four filled strips stay sharp at any scale, unlike a wide stroked pen.
+    painter.fillRect(0, 0, w, b, line);
+    painter.fillRect(0, h - b, w, b, line);
+    painter.fillRect(0, b, b, h - 2 * b, line);
+    painter.fillRect(w - b, b, b, h - 2 * b, line);
+}
+
+ImageWidget::ImageWidget(QWidget* parent) : Clickable<QWidget>(parent) {
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void ImageWidget::paintEvent(QPaintEvent*) {
+    // Natural size from the top-left corner; the widget's rectangle clips it.
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, picture);
+}
+
+}  // namespace runtime

@@ -1,0 +1,6 @@
+#!/bin/sh
+# Installs what is missing, builds Klikoman and runs every test headless.
+set -eu
+cd "$(dirname "$0")"
+scripts/install-deps
+exec make test
