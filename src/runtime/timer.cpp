@@ -41,7 +41,7 @@ void Timer::setTickHandler(std::function<void()> handler) {
 }
 
 void Timer::tick() {
-    if (m_handler) {
+    if (m_handler && m_enabled) {  // a switched-off timer has nothing to deliver
         deliver(m_handler);
     }
 }

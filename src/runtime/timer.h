@@ -27,7 +27,7 @@ public:
     void setEnabled(bool enabled);
     void setTickHandler(std::function<void()> handler);
 
-    // Delivers one tick now, as if the interval had passed.
+    // Delivers one tick now, as if the interval had passed; nothing while off.
     void tick();
 
     // Tests only: with a manual clock no timer runs by itself.

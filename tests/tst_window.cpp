@@ -1,0 +1,297 @@
+// SPDX-FileCopyrightText: 2026 Klikoman developers
+// SPDX-License-Identifier: MIT
+//
+// The game played through its real window: clicks at real positions, timer
+// ticks driven by the test, and the state the window shows after each step.
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include "playedgame.h"
+#include "runtime/eventloop.h"
+
+class tst_Window : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startUpShouldShowReadyGame();
+    void ticksShouldLightPredictedSquaresUntilTimer2();
+    void clickOnLitSquareShouldScoreAndUncover();
+    void clickShouldReachOnlyShownControls_data();
+    void clickShouldReachOnlyShownControls();
+    void stopThenStartShouldContinueCount();
+    void thirtiethHitShouldFinishGame();
+    void hitsAfterFinishShouldCountOn();
+    void hiddenSpotShouldUncoverWholePicture();
+    void dotShouldHideButtonsForGood();
+    void endingClickShouldEndProgram_data();
+    void endingClickShouldEndProgram();
+    void closingWindowShouldEndProgram();
+    void keyboardShouldPressFocusedButton();
+    void hitAtLimitShouldReportOverflowAndEnd();
+};
+
+/** Right after start-up nothing is lit, the end message and the picture are
+ *  hidden though the table creates them shown, and only Timer2 runs. */
+void tst_Window::startUpShouldShowReadyGame() {
+    PlayedGame g;
+    window::Form1& f = g.form();
+    for (std::int16_t i = 0; i < 9; ++i) {
+        QVERIFY(!f.Label1(i).visible());
+    }
+    QVERIFY(!f.Label7().visible());
+    QVERIFY(f.Label5().visible());
+    QCOMPARE(f.Label3().caption(), QStringLiteral("0"));
+    QCOMPARE(f.Image1().height(), 0.0f);
+    QCOMPARE(f.Image1().widget()->height(), 0);
+    QVERIFY(!f.Timer1().enabled());
+    QVERIFY(f.Timer2().enabled());
+    QVERIFY(f.Command1().enabled() && f.Command2().enabled());
+    QCOMPARE(g.state().FullPictureHeight, std::optional<std::int16_t>(5955));
+    QVERIFY(!g.state().LitSquare.has_value());
+    QWidget* w = f.form().widget();
+    QCOMPARE(w->windowTitle(), QStringLiteral("Klikoman"));
+    QCOMPARE(w->size(), QSize(776, 421));
+    QCOMPARE(QApplication::focusWidget(), f.Command1().widget());
+    // Timer1 is off, so its clock has nothing to deliver before Start.
+    g.tickTimer1();
+    g.tickTimer2();
+    QVERIFY(g.litSquare() == nullptr);
+}
+
+/** Start lights the squares the fixed sequence chooses, several may be lit
+ *  at once, and Timer2 darkens them all. */
+void tst_Window::ticksShouldLightPredictedSquaresUntilTimer2() {
+    PlayedGame g;
+    g.startAndLight(3);  // squares 6, 4, 5
+    for (std::int16_t i = 0; i < 9; ++i) {
+        QCOMPARE(g.form().Label1(i).visible(), i == 6 || i == 4 || i == 5);
+    }
+    QCOMPARE(g.state().LitSquare, std::optional<float>(5.0f));
+    QVERIFY(!g.form().Label5().visible());
+    QVERIFY(!g.form().Command1().enabled());
+    g.tickTimer2();
+    QVERIFY(g.litSquare() == nullptr);
+    g.tickTimer1();  // square 2
+    QVERIFY(g.form().Label1(2).visible());
+}
+
+/** A hit counts, shows the score, uncovers 198.5 twips (13 whole pixel rows)
+ *  and leaves the square lit to be clicked again. */
+void tst_Window::clickOnLitSquareShouldScoreAndUncover() {
+    PlayedGame g;
+    g.startAndLight(1);
+    runtime::Label& square = g.form().Label1(6);
+    g.click(square);
+    QCOMPARE(g.state().HitCount, 1);
+    QCOMPARE(g.form().Label3().caption(), QStringLiteral("1"));
+    QCOMPARE(g.form().Image1().height(), 198.5f);
+    QCOMPARE(g.form().Image1().widget()->height(), 13);
+    QVERIFY(g.form().Image1().visible());
+    QVERIFY(square.visible());
+    g.click(square);
+    QCOMPARE(g.state().HitCount, 2);
+    QCOMPARE(g.form().Image1().height(), 397.0f);
+}
+
+/** Only a primary click on a control that is shown reaches its handler: not
+ *  a dark square, not another mouse button, not a picture of height 0. The
+ *  outline over a square never takes its clicks. */
+void tst_Window::clickShouldReachOnlyShownControls_data() {
+    QTest::addColumn<int>("lit");  // ticks of Timer1 after Start
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("hits");
+    QTest::addColumn<bool>("ends");
+    const QPoint square6(320 + 40, 176 + 16);  // bottom right cell
+    QTest::newRow("dark square") << 0 << square6 << int(Qt::LeftButton) << 0 << false;
+    QTest::newRow("lit square") << 1 << square6 << int(Qt::LeftButton) << 1 << false;
+    QTest::newRow("on the outline") << 1 << QPoint(321, 177) << int(Qt::LeftButton) << 1 << false;
+    QTest::newRow("right button") << 1 << square6 << int(Qt::RightButton) << 0 << false;
+    QTest::newRow("middle button") << 1 << square6 << int(Qt::MiddleButton) << 0 << false;
+    QTest::newRow("covered picture") << 1 << QPoint(480, 20) << int(Qt::LeftButton) << 0 << false;
+    QTest::newRow("score label") << 1 << QPoint(300, 310) << int(Qt::LeftButton) << 0 << false;
+    QTest::newRow("window background") << 1 << QPoint(450, 50) << int(Qt::LeftButton) << 0 << false;
+}
+
+void tst_Window::clickShouldReachOnlyShownControls() {
+    QFETCH(int, lit);
+    QFETCH(QPoint, point);
+    QFETCH(int, button);
+    QFETCH(int, hits);
+    QFETCH(bool, ends);
+    PlayedGame g;
+    g.startAndLight(lit);
+    g.clickAt(point, Qt::MouseButton(button));
+    QCOMPARE(int(g.state().HitCount), hits);
+    QCOMPARE(g.ended(), ends);
+}
+
+/** Stop pauses without losing anything; Start goes on from the same count
+ *  and the instructions stay hidden. Stop in the ready state changes nothing. */
+void tst_Window::stopThenStartShouldContinueCount() {
+    PlayedGame g;
+    window::Form1& f = g.form();
+    g.click(f.Command2());
+    QVERIFY(!f.Timer1().enabled());
+    QVERIFY(f.Label5().visible());
+    g.startAndLight(1);
+    QVERIFY(g.hitLitSquare());
+    g.click(f.Command2());
+    QVERIFY(!f.Timer1().enabled());
+    QVERIFY(f.Command1().enabled());
+    QVERIFY(g.litSquare() != nullptr);  // lit until Timer2 ticks
+    g.tickTimer1();
+    g.tickTimer2();
+    QVERIFY(g.litSquare() == nullptr);
+    g.startAndLight(1);
+    QVERIFY(g.hitLitSquare());
+    QCOMPARE(g.state().HitCount, 2);
+    QCOMPARE(f.Label3().caption(), QStringLiteral("2"));
+    QVERIFY(!f.Label5().visible());
+}
+
+/** The 30th hit shows "Konec" in place of "30", brings up the end message,
+ *  stops the lighting, disables Start and Stop and still grows the picture. */
+void tst_Window::thirtiethHitShouldFinishGame() {
+    PlayedGame g;
+    window::Form1& f = g.form();
+    g.startAndLight(1);
+    for (int i = 0; i < 29; ++i) {
+        QVERIFY(g.hitLitSquare());
+    }
+    QCOMPARE(f.Label3().caption(), QStringLiteral("29"));
+    QVERIFY(!f.Label7().visible());
+    QVERIFY(g.hitLitSquare());
+    QCOMPARE(g.state().HitCount, 30);
+    QCOMPARE(f.Label3().caption(), QStringLiteral("Konec"));
+    QVERIFY(f.Label7().visible());
+    QVERIFY(!f.Timer1().enabled());
+    QVERIFY(!f.Command1().enabled());
+    QVERIFY(!f.Command2().enabled());
+    QCOMPARE(f.Image1().height(), 5955.0f);
+    QCOMPARE(f.Image1().widget()->height(), 397);
+    g.click(f.Command1());  // disabled: nothing restarts the game
+    QVERIFY(!f.Timer1().enabled());
+}
+
+/** Squares still lit at the end count as hits 31 and 32 and the picture keeps
+ *  growing; once Timer2 darkens them nothing lights again. */
+void tst_Window::hitsAfterFinishShouldCountOn() {
+    PlayedGame g;
+    g.startAndLight(1);
+    for (int i = 0; i < 32; ++i) {
+        QVERIFY(g.hitLitSquare());
+    }
+    QCOMPARE(g.form().Label3().caption(), QStringLiteral("32"));
+    QCOMPARE(g.form().Image1().height(), 6352.0f);
+    QVERIFY(g.form().Label7().visible());
+    g.tickTimer2();
+    g.tickTimer1();
+    QVERIFY(g.litSquare() == nullptr);
+}
+
+/** The hidden spot uncovers the whole picture at once without scoring; the
+ *  next hit makes the control one step taller than the picture. */
+void tst_Window::hiddenSpotShouldUncoverWholePicture() {
+    PlayedGame g;
+    window::Form1& f = g.form();
+    g.click(f.Label8());
+    QCOMPARE(f.Image1().height(), 5955.0f);
+    QCOMPARE(f.Image1().width(), 3750.0f);
+    QCOMPARE(g.state().HitCount, 0);
+    g.startAndLight(1);
+    QVERIFY(g.hitLitSquare());
+    QCOMPARE(f.Image1().height(), 6153.5f);
+    QCOMPARE(f.Label3().caption(), QStringLiteral("1"));
+}
+
+/** The dot hides all three buttons and nothing shows them again; a click
+ *  where Start was then lands on the picture. */
+void tst_Window::dotShouldHideButtonsForGood() {
+    PlayedGame g;
+    window::Form1& f = g.form();
+    const QPoint start = g.centreOf(f.Command1());
+    g.click(f.Label2());
+    QVERIFY(!f.Command1().visible() && !f.Command2().visible() && !f.Command3().visible());
+    g.click(f.Label8());
+    QVERIFY(!f.Command1().visible());
+    QVERIFY(!g.ended());
+    g.clickAt(start);
+    QVERIFY(g.ended());
+    QCOMPARE(g.exitStatus(), 0);
+}
+
+/** Konec and the picture end the program with status 0, in the middle of a
+ *  game too, and below the picture when the control has grown past it. */
+void tst_Window::endingClickShouldEndProgram_data() {
+    QTest::addColumn<int>("hits");
+    QTest::addColumn<QPoint>("point");
+    QTest::newRow("Konec") << 0 << QPoint(560, 356);
+    QTest::newRow("picture after one hit") << 1 << QPoint(480, 12);
+    QTest::newRow("below the picture") << 31 << QPoint(480, 8 + 400);
+}
+
+void tst_Window::endingClickShouldEndProgram() {
+    QFETCH(int, hits);
+    QFETCH(QPoint, point);
+    PlayedGame g;
+    g.startAndLight(1);
+    for (int i = 0; i < hits; ++i) {
+        QVERIFY(g.hitLitSquare());
+    }
+    g.clickAt(point);
+    QVERIFY(g.ended());
+    QCOMPARE(g.exitStatus(), 0);
+    // Nothing reaches a handler after the end.
+    const std::int16_t count = g.state().HitCount;
+    g.tickTimer2();
+    QVERIFY(g.litSquare() != nullptr);
+    QVERIFY(!g.hitLitSquare() || g.state().HitCount == count);
+    QCOMPARE(g.state().HitCount, count);
+}
+
+/** Closing the only window ends the event loop; nothing asks or saves. */
+void tst_Window::closingWindowShouldEndProgram() {
+    PlayedGame g;
+    g.startAndLight(1);
+    QWidget* w = g.form().form().widget();
+    QTimer::singleShot(0, w, [w] { w->close(); });
+    // A guard only: a loop that the close fails to end is stopped with 99.
+    QTimer guard;
+    guard.callOnTimeout([] { QCoreApplication::exit(99); });
+    guard.start(10000);
+    QCOMPARE(runtime::runEventLoop(), 0);
+    QVERIFY(g.ended());
+}
+
+/** The focused button clicks from the keyboard; Tab goes Start, Stop, Konec. */
+void tst_Window::keyboardShouldPressFocusedButton() {
+    PlayedGame g;
+    window::Form1& f = g.form();
+    QTest::keyClick(g.window(), Qt::Key_Space);
+    QVERIFY(f.Timer1().enabled());
+    // Start disabled itself, so the focus has moved on to Stop.
+    QCOMPARE(QApplication::focusWidget(), f.Command2().widget());
+    QTest::keyClick(g.window(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f.Command3().widget());
+    QTest::keyClick(g.window(), Qt::Key_Space);
+    QVERIFY(g.ended());
+}
+
+/** The count cannot wrap: a hit at 32767 is reported as run-time error 6 and
+ *  ends the program with a failure status, leaving the count as it was. */
+void tst_Window::hitAtLimitShouldReportOverflowAndEnd() {
+    PlayedGame g;
+    g.startAndLight(1);
+    g.state().HitCount = 32767;
+    QVERIFY(g.hitLitSquare());
+    QCOMPARE(g.state().HitCount, 32767);
+    QVERIFY(g.errorReport().contains(QStringLiteral("6")));
+    QVERIFY(g.errorReport().contains(QStringLiteral("Overflow")));
+    QCOMPARE(g.exitStatus(), 1);
+    QCOMPARE(g.form().Image1().height(), 0.0f);  // nothing else of the hit happened
+}
+
+QTEST_MAIN(tst_Window)
+#include "tst_window.moc"
