@@ -17,6 +17,15 @@ LabelWidget::LabelWidget(QWidget* parent) : Clickable<QLabel>(parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
+void LabelWidget::updateWrap() {
+    setWordWrap(fontMetrics().horizontalAdvance(text()) > width());
+}
+
+void LabelWidget::resizeEvent(QResizeEvent* event) {
+    updateWrap();
+    QLabel::resizeEvent(event);
+}
+
 ButtonWidget::ButtonWidget(QWidget* parent) : QPushButton(parent) {
     setAutoDefault(false);
     QObject::connect(this, &QPushButton::clicked, this, [this] {

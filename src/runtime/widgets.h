@@ -59,6 +59,12 @@ private:
 class LabelWidget : public Clickable<QLabel> {
 public:
     explicit LabelWidget(QWidget* parent);
+    // Wraps at words only when the text is wider than the label: Qt would
+    // otherwise break a line that fits to the pixel.
+    void updateWrap();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 };
 
 class ButtonWidget : public QPushButton, public ClickTarget {
