@@ -61,6 +61,7 @@ ImageWidget::ImageWidget(QWidget* parent) : Clickable<QWidget>(parent) {
 void ImageWidget::paintEvent(QPaintEvent*) {
     // Natural size from the top-left corner; the widget's rectangle clips it.
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);  // for fractional scaling
     painter.drawPixmap(0, 0, picture);
 }
 

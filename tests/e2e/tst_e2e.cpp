@@ -1,0 +1,287 @@
+// SPDX-FileCopyrightText: 2026 Klikoman developers
+// SPDX-License-Identifier: MIT
+//
+// The built game in a real X server, played as a player plays it: the mouse
+// moved and clicked by xdotool, and what the screen shows read back from
+// grabs of it. Waits poll with generous limits and return as soon as the
+// screen shows what is expected, so a loaded machine only makes it slower.
+#include <QGuiApplication>
+#include <QImage>
+#include <QProcess>
+#include <QScreen>
+#include <QTest>
+#include <cstdio>
+
+#include "xsession.h"
+
+namespace {
+
+constexpr int kWait = 30000;  // ms; an upper limit, never a fixed pause
+constexpr QPoint kPictureOrigin(472, 8);
+constexpr QRgb kLit = 0xFFFF8080;
+
+// Top-left corners of the squares' cells, by index.
+const QPoint kCells[9] = {{40, 32},   {184, 32},  {320, 32}, {40, 104}, {184, 104},
+                          {184, 176}, {320, 176}, {40, 176}, {320, 104}};
+// The squares the fixed generator lights first after Start.
+const int kPredicted[] = {6, 4, 5, 2, 2, 6, 0, 6, 7, 6};
+
+bool near(QRgb a, QRgb b) {
+    return qAbs(qRed(a) - qRed(b)) <= 2 && qAbs(qGreen(a) - qGreen(b)) <= 2 &&
+           qAbs(qBlue(a) - qBlue(b)) <= 2;
+}
+
+}  // namespace
+
+class tst_E2E : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void windowShouldShowReadyGame();
+    void startShouldLightPredictedSquaresUntilTimer2();
+    void hitShouldScoreAndUncoverTopRows();
+    void stopShouldStopLighting();
+    void hiddenControlsShouldShowWholePicture();
+    void endingShouldExitWithZero_data();
+    void endingShouldExitWithZero();
+
+private:
+    QImage grab() const;
+    QPoint onScreen(QPoint client) const { return m_client.topLeft() + client; }
+    void click(QPoint client) const { XSession::click(onScreen(client)); }
+    QList<int> litSquares(const QImage& shot) const;
+    int pictureRowsShown(const QImage& shot) const;
+    QImage score(const QImage& shot) const;
+
+    QProcess m_game;
+    unsigned long m_window = 0;
+    QRect m_client;
+    QImage m_picture;
+    QRgb m_background = 0;
+};
+
+void tst_E2E::initTestCase() {
+    m_picture = QImage(QStringLiteral(KLIKOMAN_PICTURE)).convertToFormat(QImage::Format_RGB32);
+    QVERIFY(!m_picture.isNull());
+    int code = -1;
+    XSession::xdotool({QStringLiteral("version")}, &code);
+    QVERIFY2(code == 0, "xdotool is missing (Debian: xdotool)");
+}
+
+void tst_E2E::init() {
+    m_game.setProgram(QStringLiteral(KLIKOMAN_BINARY));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    m_game.setProcessEnvironment(env);
+    m_game.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_game.start();
+    QVERIFY(m_game.waitForStarted(kWait));
+    QVERIFY2(QTest::qWaitFor([this] { return (m_window = XSession::findWindow("Klikoman")) != 0; },
+                             kWait),
+             "no window titled Klikoman");
+    QVERIFY(QTest::qWaitFor([this] { return (m_client = XSession::geometry(m_window)).isValid(); },
+                            kWait));
+    // Painted once the blue "Počet zásahů:" caption is on the screen.
+    QVERIFY2(QTest::qWaitFor(
+                 [this] {
+                     const QImage shot = grab();
+                     for (int y = 304; y < 337; ++y) {
+                         for (int x = 80; x < 225; ++x) {
+                             const QRgb p = shot.pixel(x, y);
+                             if (qBlue(p) > 200 && qRed(p) < 60 && qGreen(p) < 60) {
+                                 return true;
+                             }
+                         }
+                     }
+                     return false;
+                 },
+                 kWait),
+             qPrintable(QStringLiteral("the window at %1,%2 %3x%4 was never painted")
+                            .arg(m_client.x())
+                            .arg(m_client.y())
+                            .arg(m_client.width())
+                            .arg(m_client.height())));
+    m_background = grab().pixel(450, 50);
+}
+
+void tst_E2E::cleanup() {
+    if (m_game.state() != QProcess::NotRunning) {
+        m_game.kill();
+        m_game.waitForFinished(kWait);
+    }
+}
+
+QImage tst_E2E::grab() const {
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, m_client.x(), m_client.y(), m_client.width(), m_client.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+QList<int> tst_E2E::litSquares(const QImage& shot) const {
+    QList<int> lit;
+    for (int i = 0; i < 9; ++i) {
+        if (near(shot.pixel(kCells[i] + QPoint(40, 16)), kLit)) {
+            lit << i;
+        }
+    }
+    return lit;
+}
+
+int tst_E2E::pictureRowsShown(const QImage& shot) const {
+    int rows = 0;
+    for (; rows < m_picture.height(); ++rows) {
+        // Columns left of the buttons, which lie over the picture.
+        for (int x = 0; x < 45; x += 4) {
+            if (!near(shot.pixel(kPictureOrigin + QPoint(x, rows)), m_picture.pixel(x, rows))) {
+                return rows;
+            }
+        }
+    }
+    return rows;
+}
+
+QImage tst_E2E::score(const QImage& shot) const {
+    return shot.copy(248, 304, 105, 33);
+}
+
+/** The window comes up titled Klikoman, 776 x 421, with nothing lit and the
+ *  picture covered. */
+void tst_E2E::windowShouldShowReadyGame() {
+    QCOMPARE(m_client.size(), QSize(776, 421));
+    const QImage shot = grab();
+    QVERIFY(litSquares(shot).isEmpty());
+    QCOMPARE(pictureRowsShown(shot), 0);
+    QCOMPARE(shot.pixel(kPictureOrigin + QPoint(10, 10)), m_background);
+}
+
+/** After Start the squares light in the order the fixed generator gives,
+ *  and Timer2 darkens them. */
+void tst_E2E::startShouldLightPredictedSquaresUntilTimer2() {
+    click({572, 192});  // Start
+    QList<int> seen;    // squares as they newly light, in order
+    QList<int> before;
+    bool darkAfterLight = false;
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            const QList<int> lit = litSquares(grab());
+            for (int s : lit) {
+                if (!before.contains(s)) {
+                    seen << s;
+                }
+            }
+            darkAfterLight = darkAfterLight || (!seen.isEmpty() && lit.isEmpty());
+            before = lit;
+            return seen.size() >= 3 && darkAfterLight;
+        },
+        kWait));
+    // What a slow grab missed drops out; the rest keeps the predicted order.
+    int next = 0;
+    for (int s : seen) {
+        while (next < int(std::size(kPredicted)) && kPredicted[next] != s) {
+            ++next;
+        }
+        QVERIFY2(next < int(std::size(kPredicted)),
+                 qPrintable(QStringLiteral("square %1 lit out of order").arg(s)));
+        ++next;
+    }
+    QCOMPARE(seen.first(), kPredicted[0]);
+}
+
+/** A click on a lit square scores and uncovers the picture's top 13 rows. */
+void tst_E2E::hitShouldScoreAndUncoverTopRows() {
+    const QImage scoreZero = score(grab());
+    click({572, 192});
+    int rows = 0;
+    for (int attempt = 0; attempt < 20 && rows == 0; ++attempt) {
+        QList<int> lit;
+        QVERIFY(QTest::qWaitFor([&] { return !(lit = litSquares(grab())).isEmpty(); }, kWait));
+        click(kCells[lit.first()] + QPoint(40, 16));
+        // The square may have gone dark before the click landed; then try again.
+        if (!QTest::qWaitFor([&] { return (rows = pictureRowsShown(grab())) > 0; }, 1000)) {
+            qInfo("missed a square that went dark; trying again");
+        }
+    }
+    QCOMPARE(rows % 13 == 0 || rows % 13 == 1, true);  // 13 per hit, 198.5 twips
+    QVERIFY(rows >= 13);
+    QVERIFY(score(grab()) != scoreZero);
+}
+
+/** After Stop and the next dark tick no square lights again. */
+void tst_E2E::stopShouldStopLighting() {
+    click({572, 192});
+    QVERIFY(QTest::qWaitFor([&] { return !litSquares(grab()).isEmpty(); }, kWait));
+    click({656, 200});  // Stop
+    QVERIFY(QTest::qWaitFor([&] { return litSquares(grab()).isEmpty(); }, kWait));
+    // Watch three lighting periods: a running Timer1 would light a square.
+    QElapsedTimer watch;
+    watch.start();
+    while (watch.elapsed() < 1500) {
+        QVERIFY(litSquares(grab()).isEmpty());
+        QTest::qWait(20);
+    }
+}
+
+/** The hidden spot uncovers the whole picture; the dot hides the buttons. */
+void tst_E2E::hiddenControlsShouldShowWholePicture() {
+    click({756, 208});  // the hidden spot
+    QVERIFY(QTest::qWaitFor([&] { return pictureRowsShown(grab()) == 397; }, kWait));
+    const QPoint startCentre(572, 192);
+    QVERIFY(!near(grab().pixel(startCentre), m_picture.pixel(startCentre - kPictureOrigin)));
+    click({732, 408});  // the dot
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            const QImage shot = grab();
+            return near(shot.pixel(startCentre), m_picture.pixel(startCentre - kPictureOrigin)) &&
+                   near(shot.pixel(560, 356), m_picture.pixel(QPoint(560, 356) - kPictureOrigin));
+        },
+        kWait));
+}
+
+/** Konec, a click on the picture and closing the window end the game with
+ *  exit status 0. */
+void tst_E2E::endingShouldExitWithZero_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Konec") << "konec";
+    QTest::newRow("picture") << "picture";
+    QTest::newRow("close") << "close";
+}
+
+void tst_E2E::endingShouldExitWithZero() {
+    QFETCH(QString, how);
+    if (how == QLatin1String("konec")) {
+        click({560, 356});
+    } else if (how == QLatin1String("picture")) {
+        click({756, 208});
+        QVERIFY(QTest::qWaitFor([&] { return pictureRowsShown(grab()) == 397; }, kWait));
+        click({480, 300});
+    } else {
+        QVERIFY(XSession::requestClose(m_window));
+    }
+    QVERIFY(m_game.waitForFinished(kWait));
+    QCOMPARE(m_game.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(m_game.exitCode(), 0);
+}
+
+int main(int argc, char** argv) {
+    XSession session;
+    QString error;
+    if (!session.start(&error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    int status = 0;
+    {
+        QGuiApplication app(argc, argv);
+        tst_E2E test;
+        status = QTest::qExec(&test, argc, argv);
+    }
+    session.stop();
+    return status;
+}
+
+#include "tst_e2e.moc"
