@@ -54,11 +54,19 @@ QString XSession::xdotool(const QStringList& arguments, int* exitCode) {
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-unsigned long XSession::findWindow(const QString& title) {
-    const QString out = xdotool({QStringLiteral("search"), QStringLiteral("--name"),
-                                 QLatin1Char('^') + title + QLatin1Char('$')});
-    const QStringList ids = out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    return ids.isEmpty() ? 0 : ids.first().toULong();
+unsigned long XSession::findWindow(const QString& title, QSize size, qint64 pid) {
+    const QString out =
+        xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                 QStringLiteral("--name"), QLatin1Char('^') + title + QLatin1Char('$')});
+    // Qt keeps a tiny helper window of the same name beside the real one, and
+    // a busy server may still show the window of a game that has just ended.
+    for (const QString& id : out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QString owner = xdotool({QStringLiteral("getwindowpid"), id}).trimmed();
+        if (owner.toLongLong() == pid && geometry(id.toULong()).size() == size) {
+            return id.toULong();
+        }
+    }
+    return 0;
 }
 
 QRect XSession::geometry(unsigned long window) {

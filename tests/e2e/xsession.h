@@ -20,8 +20,9 @@ public:
     // Runs xdotool with the arguments; returns its standard output.
     static QString xdotool(const QStringList& arguments, int* exitCode = nullptr);
 
-    // Id of the first window titled exactly `title`, or 0.
-    static unsigned long findWindow(const QString& title);
+    // Id of a mapped window of the process titled exactly `title` of the
+    // given size, or 0.
+    static unsigned long findWindow(const QString& title, QSize size, qint64 pid);
     // The window's client area on the screen.
     static QRect geometry(unsigned long window);
     // Moves the pointer to a screen point and clicks the primary button.
