@@ -3,7 +3,7 @@ BUILD ?= build
 TYPE ?= Release
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build run test clean
+.PHONY: all build run test bench clean
 
 all: build
 
@@ -22,6 +22,12 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure --parallel $(JOBS)
+
+# Takes about four minutes; writes bench/RESULTS.md.
+bench: build
+	$(BUILD)/bench/klikoman-bench --game $(BUILD)/src/app/klikoman \
+		--baseline $(BUILD)/bench/klikoman-baseline --probe $(BUILD)/bench/klikoman-probe \
+		--out bench/RESULTS.md
 
 clean:
 	rm -rf $(BUILD)

@@ -9,13 +9,12 @@
 #include <QRegularExpression>
 #include <cstring>
 
-bool XSession::start(QString* error) {
+bool XSession::start(QString* error, const QString& screen) {
     // -displayfd: the server picks a free display and writes its number.
     m_server.setProgram(QStringLiteral("Xvfb"));
     m_server.setArguments({QStringLiteral("-displayfd"), QStringLiteral("1"),
-                           QStringLiteral("-screen"), QStringLiteral("0"),
-                           QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                           QStringLiteral("tcp")});
+                           QStringLiteral("-screen"), QStringLiteral("0"), screen,
+                           QStringLiteral("-nolisten"), QStringLiteral("tcp")});
     m_server.setProcessChannelMode(QProcess::SeparateChannels);
     m_server.start();
     if (!m_server.waitForStarted(30000)) {

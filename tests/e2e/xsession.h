@@ -14,7 +14,7 @@
 class XSession {
 public:
     // Starts Xvfb on a free display and points DISPLAY at it.
-    bool start(QString* error);
+    bool start(QString* error, const QString& screen = QStringLiteral("1024x768x24"));
     void stop();
 
     // Runs xdotool with the arguments; returns its standard output.

@@ -1,0 +1,293 @@
+// SPDX-FileCopyrightText: 2026 Klikoman developers
+// SPDX-License-Identifier: MIT
+//
+// The benchmark: the game beside a bare Qt window of the same size, measured
+// in one run on a private X server, interleaved so both see the same machine.
+// Figures: start-up to first paint, peak memory, CPU while idling with both
+// timers running, timer punctuality, and click-to-repaint latency. Prints a
+// table with the ratio to the baseline and writes it to a Markdown file.
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QSysInfo>
+#include <QTextStream>
+#include <QThread>
+#include <cstdio>
+
+#include "../tests/e2e/xsession.h"
+#include "stats.h"
+#include "xwatch.h"
+
+namespace {
+
+const QSize kWindow(776, 421);
+const QPoint kStart(572, 192);
+const QRect kScore(248, 304, 105, 33);
+const QRect kPictureTop(472, 8, 250, 13);
+const QPoint kCells[9] = {{40, 32},   {184, 32},  {320, 32}, {40, 104}, {184, 104},
+                          {184, 176}, {320, 176}, {40, 176}, {320, 104}};
+
+struct Options {
+    QString game, baseline, probe, out;
+    int runs = 25;
+    int idleSeconds = 60;
+    int tickSeconds = 60;
+    int clicks = 20;
+};
+
+struct Running {
+    QProcess process;
+    std::uint32_t window = 0;
+};
+
+QString arg(const QStringList& args, const QString& name, const QString& fallback = {}) {
+    const int i = args.indexOf(name);
+    return i >= 0 && i + 1 < args.size() ? args[i + 1] : fallback;
+}
+
+bool launch(XWatch& x, Running& r, const QString& program, const QStringList& args = {},
+            double* paintedMs = nullptr) {
+    QElapsedTimer since;
+    since.start();
+    r.process.start(program, args);
+    const XWatch::Startup s = x.awaitFirstPaint(since, kWindow, 60000);
+    r.window = s.window;
+    if (paintedMs) {
+        *paintedMs = s.paintedMs;
+    }
+    return s.paintedMs >= 0;
+}
+
+void stop(Running& r) {
+    r.process.kill();
+    r.process.waitForFinished(30000);
+}
+
+// CPU seconds used so far and peak resident memory in KiB, from /proc.
+double cpuSeconds(qint64 pid) {
+    QFile f(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!f.open(QIODevice::ReadOnly)) {
+        return NAN;
+    }
+    const QByteArray s = f.readAll();
+    const QList<QByteArray> fields = s.mid(s.lastIndexOf(')') + 2).split(' ');
+    return (fields[11].toDouble() + fields[12].toDouble()) / double(sysconf(_SC_CLK_TCK));
+}
+
+double peakKiB(qint64 pid) {
+    QFile f(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!f.open(QIODevice::ReadOnly)) {
+        return NAN;
+    }
+    for (const QByteArray& line : f.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:")) {
+            return line.mid(6).trimmed().split(' ').first().toDouble();
+        }
+    }
+    return NAN;
+}
+
+void waitMs(int ms) {
+    QThread::msleep(static_cast<unsigned long>(ms));
+}
+
+struct Row {
+    QString figure;
+    double game, baseline;
+    QString unit;
+    QString target;
+    bool met;
+};
+
+QString fmt(double v) {
+    return QString::number(v, 'f', v < 10 ? 2 : 1);
+}
+
+// Per-interval tick periods from a probe's output.
+std::map<int, std::vector<double>> periods(const QByteArray& output) {
+    std::map<int, std::vector<double>> result;
+    for (const QByteArray& line : output.split('\n')) {
+        const QList<QByteArray> f = line.split(' ');
+        for (int i = 2; i < f.size(); ++i) {
+            result[f[0].toInt()].push_back((f[i].toLongLong() - f[i - 1].toLongLong()) / 1000.0);
+        }
+    }
+    return result;
+}
+
+double p99Deviation(const std::vector<double>& periods, int nominal) {
+    std::vector<double> dev;
+    for (double p : periods) {
+        dev.push_back(std::abs(p - nominal));
+    }
+    return percentile(dev, 99);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    Options o;
+    o.game = arg(args, "--game");
+    o.baseline = arg(args, "--baseline");
+    o.probe = arg(args, "--probe");
+    o.out = arg(args, "--out", "RESULTS.md");
+    o.runs = arg(args, "--runs", "25").toInt();
+    o.idleSeconds = arg(args, "--idle", "60").toInt();
+    o.tickSeconds = arg(args, "--ticks", "60").toInt();
+
+    XSession xs;
+    QString error;
+    if (!xs.start(&error, QStringLiteral("1600x900x24"))) {
+        std::fprintf(stderr, "bench: %s\n", qPrintable(error));
+        return 1;
+    }
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    XWatch x;
+    if (!x.connect()) {
+        std::fprintf(stderr, "bench: no X connection with DAMAGE\n");
+        return 1;
+    }
+    std::vector<Row> rows;
+
+    // Start-up: alternate which goes first so drift hits both alike.
+    std::vector<double> upGame, upBase;
+    for (int i = 0; i < o.runs; ++i) {
+        for (int k = 0; k < 2; ++k) {
+            const bool game = (i + k) % 2 == 0;
+            Running r;
+            double ms = -1;
+            launch(x, r, game ? o.game : o.baseline, {}, &ms);
+            (game ? upGame : upBase).push_back(ms);
+            stop(r);
+        }
+    }
+    std::fprintf(stderr, "start-up: game %s, baseline %s ms (medians of %d)\n",
+                 qPrintable(fmt(median(upGame))), qPrintable(fmt(median(upBase))), o.runs);
+
+    // Idle CPU and peak memory, both running side by side with their timers on.
+    Running g, b;
+    launch(x, g, o.game);
+    launch(x, b, o.baseline);
+    x.moveTo(b.window, QPoint(800, 0));  // side by side, so neither hides the other
+    x.click(g.window, kStart);
+    waitMs(5000);  // past start-up work
+    const double g0 = cpuSeconds(g.process.processId());
+    const double b0 = cpuSeconds(b.process.processId());
+    waitMs(o.idleSeconds * 1000);
+    const double cpuGame = (cpuSeconds(g.process.processId()) - g0) / o.idleSeconds * 100;
+    const double cpuBase = (cpuSeconds(b.process.processId()) - b0) / o.idleSeconds * 100;
+    const double memGame = peakKiB(g.process.processId());
+    const double memBase = peakKiB(b.process.processId());
+
+    // Click to repaint: a lit square in the game, the button in the baseline.
+    std::vector<double> clickGame, clickBase;
+    for (int tries = 0; tries < o.clicks * 5 && int(clickGame.size()) < o.clicks; ++tries) {
+        QElapsedTimer poll;
+        poll.start();
+        int lit = -1;
+        while (lit < 0 && poll.elapsed() < 2000) {
+            for (int i = 0; i < 9 && lit < 0; ++i) {
+                if (x.pixel(g.window, kCells[i] + QPoint(40, 16)) == qRgb(255, 128, 128)) {
+                    lit = i;
+                }
+            }
+        }
+        if (lit < 0) {
+            continue;
+        }
+        x.discardDamage();
+        QElapsedTimer t;
+        t.start();
+        x.click(g.window, kCells[lit] + QPoint(40, 16));
+        const double ms = x.awaitRepaint(g.window, {kScore, kPictureTop}, t, 200);
+        if (ms >= 0) {  // otherwise the square went dark before the click landed
+            clickGame.push_back(ms);
+        }
+        x.discardDamage();
+        QElapsedTimer tb;
+        tb.start();
+        x.click(b.window, kStart);
+        clickBase.push_back(x.awaitRepaint(b.window, {kScore}, tb, 1000));
+    }
+    stop(g);
+    stop(b);
+
+    // Timer punctuality, both probes running side by side.
+    QProcess pg, pb;
+    pg.start(o.probe, {QString::number(o.tickSeconds)});
+    pb.start(o.baseline, {"--probe", QString::number(o.tickSeconds)});
+    pg.waitForFinished((o.tickSeconds + 60) * 1000);
+    pb.waitForFinished((o.tickSeconds + 60) * 1000);
+    auto tg = periods(pg.readAllStandardOutput());
+    auto tb = periods(pb.readAllStandardOutput());
+    xs.stop();
+
+    const double upRatio = median(upGame) / median(upBase);
+    rows.push_back({"start-up to first paint, median", median(upGame), median(upBase), "ms",
+                    "<= 1.2 x", upRatio <= 1.2});
+    rows.push_back({"start-up, 25th-75th percentile spread",
+                    percentile(upGame, 75) - percentile(upGame, 25),
+                    percentile(upBase, 75) - percentile(upBase, 25), "ms", "", true});
+    rows.push_back({"peak resident memory", memGame / 1024, memBase / 1024, "MiB", "<= 1.15 x",
+                    memGame / memBase <= 1.15});
+    rows.push_back(
+        {"CPU while idling, timers on", cpuGame, cpuBase, "% of a core", "< 0.3 %", cpuGame < 0.3});
+    for (int nominal : {400, 600}) {
+        const double dg = p99Deviation(tg[nominal], nominal);
+        rows.push_back({QStringLiteral("%1 ms tick, median period").arg(nominal),
+                        median(tg[nominal]), median(tb[nominal]), "ms", "", true});
+        rows.push_back({QStringLiteral("%1 ms tick, 99th pct deviation").arg(nominal), dg,
+                        p99Deviation(tb[nominal], nominal), "ms", "<= 2 ms", dg <= 2});
+    }
+    rows.push_back({"click to repaint, median", median(clickGame), median(clickBase), "ms",
+                    "<= 16 ms", percentile(clickGame, 50) <= 16});
+    rows.push_back({"click to repaint, 95th pct", percentile(clickGame, 95),
+                    percentile(clickBase, 95), "ms", "", true});
+
+    QString table = QStringLiteral(
+        "| figure | game | baseline | ratio | target | met |\n|---|---|---|---|---|---|\n");
+    for (const Row& r : rows) {
+        table += QStringLiteral("| %1 | %2 %6 | %3 %6 | %4 | %5 | %7 |\n")
+                     .arg(r.figure, fmt(r.game), fmt(r.baseline), fmt(r.game / r.baseline),
+                          r.target, r.unit, r.target.isEmpty() ? "" : (r.met ? "yes" : "**no**"));
+    }
+    QFile cpuinfo("/proc/cpuinfo");
+    QString cpu;
+    if (cpuinfo.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : cpuinfo.readAll().split('\n')) {
+            if (line.startsWith("model name")) {
+                cpu = QString::fromUtf8(line.mid(line.indexOf(':') + 2));
+                break;
+            }
+        }
+    }
+    const QString machine = QStringLiteral("%1, %2 cores, %3 %4, Qt %5, Xvfb")
+                                .arg(cpu)
+                                .arg(QThread::idealThreadCount())
+                                .arg(QSysInfo::prettyProductName(), QSysInfo::kernelVersion(),
+                                     QString::fromLatin1(qVersion()));
+    std::printf(
+        "\n%s\nmachine: %s\nsamples: %d start-ups each, %d s idle, %d s of ticks, %zu "
+        "clicks on lit squares\n",
+        qPrintable(table), qPrintable(machine), o.runs, o.idleSeconds, o.tickSeconds,
+        clickGame.size());
+    QFile out(o.out);
+    if (out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        QTextStream s(&out);
+        s << "# Benchmark results\n\nMade by `make bench` on "
+          << QDateTime::currentDateTimeUtc().toString(Qt::ISODate) << ".\n\nMachine: " << machine
+          << ".\n\nSamples: " << o.runs << " start-ups of each, interleaved; " << o.idleSeconds
+          << " s idle side by side with both timers on; " << o.tickSeconds << " s of timer ticks; "
+          << clickGame.size()
+          << " clicks on lit squares. The baseline is `bench/baseline.cpp`, a bare Qt "
+             "window of the same size with one label, one button and two timers.\n\n"
+          << table;
+    }
+    return 0;
+}
