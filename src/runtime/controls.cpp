@@ -4,6 +4,7 @@
 // The control kinds over their widgets.
 #include "controls.h"
 
+#include <QApplication>
 #include <QImage>
 #include <utility>
 
@@ -22,6 +23,11 @@ bool Control::visible() const {
 
 void Control::setVisible(bool visible) {
     m_widget->setVisible(visible);
+    // Qt leaves the focus on a hidden widget when no other can take it, and
+    // the keyboard would then press a button nobody can see.
+    if (!visible && m_widget->hasFocus()) {
+        m_widget->clearFocus();
+    }
 }
 
 void Control::move(Twips left, Twips top, Twips width, Twips height) {

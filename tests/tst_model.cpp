@@ -1,0 +1,419 @@
+// SPDX-FileCopyrightText: 2026 Klikoman developers
+// SPDX-License-Identifier: MIT
+//
+// Random play against a reference model. The model is the game as a player
+// knows it from the rules (what each click and tick does in the ready,
+// running, paused and finished states), written here on its own, apart from
+// the program's code. Thousands of random events go through the real window
+// offscreen; after each one the window must show what the model says. A
+// failing sequence is cut down to the fewest events that still fail and
+// printed, so it can be replayed by hand.
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+#include <array>
+#include <cmath>
+#include <random>
+
+#include "playedgame.h"
+
+namespace {
+
+enum class Ev {
+    Square,            // left click on a square's cell (lit or not); arg: square
+    Outline,           // left click on the edge of a cell, over its outline; arg: square
+    OtherButton,       // right or middle click on a square's cell; arg: square
+    Double,            // double click on a square's cell; arg: square
+    PressDarkRelease,  // press on a cell, Timer2 ticks, release; arg: square
+    Start,
+    Stop,
+    Dot,
+    Spot,
+    Score,       // the score label: no handler
+    Background,  // an empty spot of the window
+    Tick1,
+    Tick2,
+    Key,      // Space on the focused button
+    Tab,      // Tab moves the focus
+    Aim,      // a click on the first square the model has lit, as a player aims
+    Konec,    // last event only
+    Picture,  // last event only; a click at the picture's top-left
+    Count
+};
+
+struct Event {
+    Ev kind;
+    int arg = 0;
+};
+
+// Cells of the squares by index: the index order is not the reading order.
+const std::array<QPoint, 9> kCell{{{40, 32},
+                                   {184, 32},
+                                   {320, 32},
+                                   {40, 104},
+                                   {184, 104},
+                                   {184, 176},
+                                   {320, 176},
+                                   {40, 176},
+                                   {320, 104}}};
+const QPoint kStart(572, 192), kStop(656, 200), kKonec(560, 356), kDot(732, 408), kSpot(756, 208),
+    kScore(300, 310), kBackground(450, 60), kPicture(474, 10);
+
+// The game as the rules describe it.
+struct Model {
+    int hits = 0;
+    double height = 0;  // twips
+    bool lit[9] = {};
+    bool timer1 = false;
+    bool startEnabled = true, stopEnabled = true;
+    bool buttonsShown = true;
+    bool instructions = true, endMessage = false;
+    bool ended = false;
+    QString score = QStringLiteral("0");
+    std::uint32_t seed = 0x50000;
+
+    int draw() {
+        seed = (seed * 0x43FD43FDu + 0xC39EC3u) % 0x1000000u;
+        return static_cast<int>(std::floor(double(float(seed) / 16777216.0f) * 9));
+    }
+    // Whole pixel rows of the picture control.
+    int pictureRows() const { return static_cast<int>(std::floor(height / 15)); }
+
+    void hit() {
+        ++hits;
+        score = QString::number(hits);
+        if (hits == 30) {
+            score = QStringLiteral("Konec");
+            endMessage = true;
+            timer1 = false;
+            startEnabled = stopEnabled = false;
+        }
+        height = double(float(height + 5955.0 / 30));
+    }
+    void clickSquare(int i) {
+        if (lit[i]) {
+            hit();
+        }
+    }
+    // A click at a button's centre: the button if shown, else what lies below.
+    void clickButton(QPoint at, bool enabled, void (Model::*press)()) {
+        if (buttonsShown) {
+            if (enabled) {
+                (this->*press)();
+            }
+        } else {
+            clickPictureAt(at);
+        }
+    }
+    void clickPictureAt(QPoint at) {
+        if (pictureRows() > at.y() - 8 && at.x() - 472 < 250) {
+            ended = true;
+        }
+    }
+    void start() {
+        timer1 = true;
+        instructions = false;
+        startEnabled = false;
+    }
+    void stop() {
+        timer1 = false;
+        startEnabled = true;
+    }
+    void konec() { ended = true; }
+    void tick1() {
+        if (timer1) {
+            lit[draw()] = true;
+        }
+    }
+    void tick2() { std::fill(std::begin(lit), std::end(lit), false); }
+
+    void apply(const Event& e, QWidget* focused, PlayedGame& g) {
+        switch (e.kind) {
+            case Ev::Square:
+            case Ev::Outline:
+                clickSquare(e.arg);
+                break;
+            case Ev::OtherButton:
+                break;
+            case Ev::Double:
+                clickSquare(e.arg);
+                clickSquare(e.arg);
+                break;
+            case Ev::PressDarkRelease:
+                tick2();
+                break;
+            case Ev::Start:
+                clickButton(kStart, startEnabled, &Model::start);
+                break;
+            case Ev::Stop:
+                clickButton(kStop, stopEnabled, &Model::stop);
+                break;
+            case Ev::Konec:
+                clickButton(kKonec, true, &Model::konec);
+                break;
+            case Ev::Dot:
+                buttonsShown = false;
+                break;
+            case Ev::Spot:
+                height = 5955;
+                break;
+            case Ev::Picture:
+                clickPictureAt(kPicture);
+                break;
+            case Ev::Tick1:
+                tick1();
+                break;
+            case Ev::Tick2:
+                tick2();
+                break;
+            case Ev::Key:
+                // The keyboard presses whichever button has the focus.
+                if (focused == g.form().Command1().widget() && startEnabled && buttonsShown) {
+                    start();
+                } else if (focused == g.form().Command2().widget() && stopEnabled && buttonsShown) {
+                    stop();
+                } else if (focused == g.form().Command3().widget() && buttonsShown) {
+                    konec();
+                }
+                break;
+            case Ev::Aim:
+                clickSquare(aimedSquare(e.arg));
+                break;
+            case Ev::Score:
+            case Ev::Background:
+            case Ev::Tab:
+            case Ev::Count:
+                break;
+        }
+    }
+    int aimedSquare(int fallback) const {
+        for (int i = 0; i < 9; ++i) {
+            if (lit[i]) {
+                return i;
+            }
+        }
+        return fallback;
+    }
+};
+
+void play(PlayedGame& g, const Model& m, const Event& e) {
+    auto square = [&](int i) { return kCell[size_t(i)] + QPoint(40, 16); };
+    switch (e.kind) {
+        case Ev::Square:
+            g.clickAt(square(e.arg));
+            break;
+        case Ev::Outline:
+            g.clickAt(kCell[size_t(e.arg)] + QPoint(1, 1));
+            break;
+        case Ev::OtherButton:
+            g.clickAt(square(e.arg), e.arg % 2 ? Qt::RightButton : Qt::MiddleButton);
+            break;
+        case Ev::Double:
+            QTest::mouseDClick(g.window(), Qt::LeftButton, Qt::NoModifier, square(e.arg));
+            break;
+        case Ev::PressDarkRelease:
+            QTest::mousePress(g.window(), Qt::LeftButton, Qt::NoModifier, square(e.arg));
+            g.tickTimer2();
+            QTest::mouseRelease(g.window(), Qt::LeftButton, Qt::NoModifier, square(e.arg));
+            break;
+        case Ev::Start:
+            g.clickAt(kStart);
+            break;
+        case Ev::Stop:
+            g.clickAt(kStop);
+            break;
+        case Ev::Konec:
+            g.clickAt(kKonec);
+            break;
+        case Ev::Dot:
+            g.clickAt(kDot);
+            break;
+        case Ev::Spot:
+            g.clickAt(kSpot);
+            break;
+        case Ev::Score:
+            g.clickAt(kScore);
+            break;
+        case Ev::Background:
+            g.clickAt(kBackground);
+            break;
+        case Ev::Picture:
+            g.clickAt(kPicture);
+            break;
+        case Ev::Tick1:
+            g.tickTimer1();
+            break;
+        case Ev::Tick2:
+            g.tickTimer2();
+            break;
+        case Ev::Key:
+            QTest::keyClick(g.window(), Qt::Key_Space);
+            break;
+        case Ev::Tab:
+            QTest::keyClick(g.window(), Qt::Key_Tab);
+            break;
+        case Ev::Aim:
+            g.clickAt(square(m.aimedSquare(e.arg)));
+            break;
+        case Ev::Count:
+            break;
+    }
+}
+
+QString describe(const Event& e) {
+    static const char* names[] = {
+        "square",     "outline", "other-button", "double", "press-dark-release",
+        "Start",      "Stop",    "dot",          "spot",   "score",
+        "background", "tick1",   "tick2",        "key",    "tab",
+        "aim",        "Konec",   "picture"};
+    QString s = QString::fromLatin1(names[int(e.kind)]);
+    if (e.kind <= Ev::PressDarkRelease || e.kind == Ev::Aim) {
+        s += QStringLiteral("(%1)").arg(e.arg);
+    }
+    return s;
+}
+
+// Compares the window with the model; returns what differs, or nothing.
+QString mismatch(PlayedGame& g, const Model& m) {
+    window::Form1& f = g.form();
+    QStringList d;
+    auto check = [&](const char* what, auto actual, auto expected) {
+        if (actual != expected) {
+            d << QStringLiteral("%1 is %2, model says %3").arg(what).arg(actual).arg(expected);
+        }
+    };
+    check("ended", g.ended(), m.ended);
+    if (m.ended) {
+        check("exit status", g.exitStatus(), 0);
+        return d.join(QStringLiteral("; "));
+    }
+    check("hit count", int(g.state().HitCount), m.hits);
+    check("score", f.Label3().caption(), m.score);
+    check("picture height", double(f.Image1().height()), m.height);
+    for (std::int16_t i = 0; i < 9; ++i) {
+        if (f.Label1(i).visible() != m.lit[i]) {
+            d << QStringLiteral("square %1 lit is %2").arg(i).arg(f.Label1(i).visible());
+        }
+    }
+    check("Start shown", f.Command1().visible(), m.buttonsShown);
+    check("Stop shown", f.Command2().visible(), m.buttonsShown);
+    check("Konec shown", f.Command3().visible(), m.buttonsShown);
+    check("Start enabled", f.Command1().enabled(), m.startEnabled);
+    check("Stop enabled", f.Command2().enabled(), m.stopEnabled);
+    check("Timer1 on", f.Timer1().enabled(), m.timer1);
+    check("instructions shown", f.Label5().visible(), m.instructions);
+    check("end message shown", f.Label7().visible(), m.endMessage);
+    return d.join(QStringLiteral("; "));
+}
+
+// Plays a sequence on a fresh game; returns the first mismatch and where.
+QString run(const std::vector<Event>& events, int* failedAt = nullptr) {
+    PlayedGame g;
+    Model m;
+    for (size_t i = 0; i < events.size(); ++i) {
+        QWidget* focused = QApplication::focusWidget();
+        play(g, m, events[i]);
+        m.apply(events[i], focused, g);
+        const QString d = mismatch(g, m);
+        if (!d.isEmpty()) {
+            if (failedAt) {
+                *failedAt = int(i);
+            }
+            return d;
+        }
+        if (m.ended) {
+            break;
+        }
+    }
+    return {};
+}
+
+// Drops events one at a time while the sequence still fails.
+std::vector<Event> shorten(std::vector<Event> events) {
+    int at = 0;
+    run(events, &at);
+    events.resize(size_t(at) + 1);
+    for (size_t i = 0; i < events.size();) {
+        std::vector<Event> fewer = events;
+        fewer.erase(fewer.begin() + long(i));
+        if (!run(fewer).isEmpty()) {
+            events = fewer;
+        } else {
+            ++i;
+        }
+    }
+    return events;
+}
+
+std::vector<Event> randomSequence(std::mt19937& rng, int length, bool steady) {
+    // Ticks and square clicks dominate, as in play; a sequence may end with
+    // one of the events that end the program. A steady player leaves the dot
+    // and the keyboard alone, so the game lasts past thirty hits.
+    std::discrete_distribution<int> kind(
+        steady ? std::initializer_list<double>{4, 1, 1, 1, 1, 2, 1, 0, 1, 1, 1, 16, 10, 0, 0, 20}
+               : std::initializer_list<double>{8, 2, 2, 2, 2, 3, 2, 1, 1, 1, 1, 16, 10, 2, 1, 12});
+    std::uniform_int_distribution<int> square(0, 8);
+    std::vector<Event> events;
+    for (int i = 0; i < length; ++i) {
+        events.push_back({Ev(kind(rng)), square(rng)});
+    }
+    switch (rng() % 4) {
+        case 0:
+            events.push_back({Ev::Konec});
+            break;
+        case 1:
+            events.push_back({Ev::Picture});
+            break;
+        default:
+            break;
+    }
+    return events;
+}
+
+}  // namespace
+
+class tst_Model : public QObject {
+    Q_OBJECT
+
+private slots:
+    void randomPlayShouldMatchModel_data();
+    void randomPlayShouldMatchModel();
+};
+
+void tst_Model::randomPlayShouldMatchModel_data() {
+    QTest::addColumn<unsigned>("seed");
+    QTest::addColumn<int>("sequences");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<bool>("steady");
+    QTest::newRow("short games") << 1u << 300 << 20 << false;
+    QTest::newRow("long games") << 2u << 60 << 150 << false;
+    QTest::newRow("to the end and past") << 3u << 30 << 400 << true;
+}
+
+/** Whatever is clicked, pressed or ticked in whatever state, the window does
+ *  what the rules say. */
+void tst_Model::randomPlayShouldMatchModel() {
+    QFETCH(unsigned, seed);
+    QFETCH(int, sequences);
+    QFETCH(int, length);
+    QFETCH(bool, steady);
+    std::mt19937 rng(seed);
+    for (int s = 0; s < sequences; ++s) {
+        const std::vector<Event> events = randomSequence(rng, length, steady);
+        const QString failure = run(events);
+        if (!failure.isEmpty()) {
+            const std::vector<Event> shortest = shorten(events);
+            QStringList steps;
+            for (const Event& e : shortest) {
+                steps << describe(e);
+            }
+            QFAIL(qPrintable(QStringLiteral("sequence %1 of seed %2: %3\n  after: %4")
+                                 .arg(s)
+                                 .arg(seed)
+                                 .arg(run(shortest), steps.join(QStringLiteral(", ")))));
+        }
+    }
+}
+
+QTEST_MAIN(tst_Model)
+#include "tst_model.moc"
