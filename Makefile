@@ -3,7 +3,7 @@ BUILD ?= build
 TYPE ?= Release
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build run test bench clean
+.PHONY: all build run test test-asan bench clean
 
 all: build
 
@@ -23,6 +23,15 @@ run: build
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure --parallel $(JOBS)
 
+# Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+ASAN_BUILD ?= build-asan
+test-asan:
+	@[ -f $(ASAN_BUILD)/CMakeCache.txt ] || cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug \
+		-DKLIKOMAN_SANITIZE=ON -DKLIKOMAN_BENCH=OFF
+	cmake --build $(ASAN_BUILD) --parallel $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --test-dir $(ASAN_BUILD) --output-on-failure --parallel $(JOBS)
+
 # Takes about four minutes; writes bench/RESULTS.md.
 bench: build
 	$(BUILD)/bench/klikoman-bench --game $(BUILD)/src/app/klikoman \
@@ -30,4 +39,4 @@ bench: build
 		--out bench/RESULTS.md
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD)

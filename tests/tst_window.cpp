@@ -29,6 +29,7 @@ private slots:
     void closingWindowShouldEndProgram();
     void keyboardShouldPressFocusedButton();
     void hitAtLimitShouldReportOverflowAndEnd();
+    void wholeGameShouldPlayThroughToTheEnd();
 };
 
 /** Right after start-up nothing is lit, the end message and the picture are
@@ -295,6 +296,36 @@ void tst_Window::hitAtLimitShouldReportOverflowAndEnd() {
     QVERIFY(g.errorReport().contains(QStringLiteral("Overflow")));
     QCOMPARE(g.exitStatus(), 1);
     QCOMPARE(g.form().Image1().height(), 0.0f);  // nothing else of the hit happened
+}
+
+/** One game from start-up to the end as a player plays it: pause, thirty
+ *  hits and two more, every hidden control, and the picture click. Also run
+ *  under valgrind, so it touches every handler. */
+void tst_Window::wholeGameShouldPlayThroughToTheEnd() {
+    PlayedGame g;
+    window::Form1& f = g.form();
+    g.startAndLight(2);
+    QVERIFY(g.hitLitSquare());
+    g.click(f.Command2());
+    g.tickTimer2();
+    g.startAndLight(1);
+    while (g.state().HitCount < 32) {
+        g.tickTimer1();
+        QVERIFY(g.hitLitSquare());
+        if (g.state().HitCount % 5 == 0 && g.state().HitCount < 30) {
+            g.tickTimer2();
+            g.tickTimer1();
+        }
+    }
+    QCOMPARE(f.Label3().caption(), QStringLiteral("32"));
+    QVERIFY(f.Label7().visible());
+    g.click(f.Label8());
+    g.click(f.Label2());
+    QCOMPARE(f.Image1().height(), 5955.0f);
+    QVERIFY(!g.ended());
+    g.click(f.Image1());
+    QVERIFY(g.ended());
+    QCOMPARE(g.exitStatus(), 0);
 }
 
 QTEST_MAIN(tst_Window)
