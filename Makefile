@@ -3,7 +3,7 @@ BUILD ?= build
 TYPE ?= Release
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build run test test-asan bench clean
+.PHONY: all build run test test-asan bench soak clean
 
 all: build
 
@@ -37,6 +37,10 @@ bench: build
 	$(BUILD)/bench/klikoman-bench --game $(BUILD)/src/app/klikoman \
 		--baseline $(BUILD)/bench/klikoman-baseline --probe $(BUILD)/bench/klikoman-probe \
 		--out bench/RESULTS.md
+
+# A million ticks and a hundred thousand clicks; writes bench/SOAK.md.
+soak: build
+	$(BUILD)/bench/klikoman-soak bench/SOAK.md
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
