@@ -378,6 +378,8 @@ class tst_Model : public QObject {
 private slots:
     void randomPlayShouldMatchModel_data();
     void randomPlayShouldMatchModel();
+    void strayInputShouldChangeNothing_data();
+    void strayInputShouldChangeNothing();
 };
 
 void tst_Model::randomPlayShouldMatchModel_data() {
@@ -413,6 +415,68 @@ void tst_Model::randomPlayShouldMatchModel() {
                                  .arg(run(shortest), steps.join(QStringLiteral(", ")))));
         }
     }
+}
+
+// Everything a player can see of the game, to compare before and after.
+QString snapshot(PlayedGame& g) {
+    window::Form1& f = g.form();
+    QString s = QStringLiteral("%1 %2 %3 %4%5%6 %7%8 %9")
+                    .arg(g.state().HitCount)
+                    .arg(f.Label3().caption())
+                    .arg(f.Image1().height())
+                    .arg(f.Command1().visible())
+                    .arg(f.Command1().enabled())
+                    .arg(f.Command2().enabled())
+                    .arg(f.Timer1().enabled())
+                    .arg(f.Label7().visible())
+                    .arg(g.ended());
+    for (std::int16_t i = 0; i < 9; ++i) {
+        s += f.Label1(i).visible() ? QLatin1Char('#') : QLatin1Char('.');
+    }
+    return s;
+}
+
+/** Other mouse buttons anywhere and keys other than Space do nothing, in
+ *  every state of the game. */
+void tst_Model::strayInputShouldChangeNothing_data() {
+    QTest::addColumn<QList<int>>("setup");  // Ev values played first
+    const int start = int(Ev::Start), tick1 = int(Ev::Tick1), aim = int(Ev::Aim);
+    QTest::newRow("ready") << QList<int>{};
+    QTest::newRow("running, squares lit") << QList<int>{start, tick1, tick1, tick1};
+    QTest::newRow("paused") << QList<int>{start, tick1, int(Ev::Stop)};
+    QList<int> finished{start, tick1};
+    for (int i = 0; i < 30; ++i) {
+        finished << aim;
+    }
+    QTest::newRow("finished") << finished;
+    QTest::newRow("buttons hidden") << QList<int>{start, tick1, int(Ev::Dot), int(Ev::Spot)};
+}
+
+void tst_Model::strayInputShouldChangeNothing() {
+    QFETCH(QList<int>, setup);
+    PlayedGame g;
+    Model m;
+    for (int e : setup) {
+        play(g, m, {Ev(e)});
+        m.apply({Ev(e)}, nullptr, g);
+    }
+    const QString before = snapshot(g);
+    QList<QPoint> points{kStart, kStop, kKonec, kDot, kSpot, kScore, kBackground, kPicture};
+    for (const QPoint& cell : kCell) {
+        points << cell + QPoint(40, 16);
+    }
+    for (const QPoint& p : points) {
+        for (Qt::MouseButton b : {Qt::RightButton, Qt::MiddleButton, Qt::BackButton}) {
+            g.clickAt(p, b);
+            QTest::mouseDClick(g.window(), b, Qt::NoModifier, p);
+        }
+    }
+    for (int key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter, Qt::Key_A, Qt::Key_F1,
+                    Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_Up, Qt::Key_Down, Qt::Key_Left,
+                    Qt::Key_Right, Qt::Key_Backtab}) {
+        QTest::keyClick(g.window(), Qt::Key(key));
+    }
+    QCOMPARE(snapshot(g), before);
 }
 
 QTEST_MAIN(tst_Model)
