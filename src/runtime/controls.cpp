@@ -28,6 +28,27 @@ void Control::setVisible(bool visible) {
     if (!visible && m_widget->hasFocus()) {
         m_widget->clearFocus();
     }
+    if (m_visibilityListener) {
+        m_visibilityListener(visible);
+    }
+}
+
+QString Control::accessibleName() const {
+    return m_widget->accessibleName();
+}
+
+void Control::setAccessibleName(const QString& name) {
+    if (m_widget->accessibleName() != name) {
+        m_widget->setAccessibleName(name);
+    }
+}
+
+void Control::setAccessibleDescription(const QString& description) {
+    m_widget->setAccessibleDescription(description);
+}
+
+void Control::setVisibilityListener(std::function<void(bool)> listener) {
+    m_visibilityListener = std::move(listener);
 }
 
 void Control::move(Twips left, Twips top, Twips width, Twips height) {
@@ -90,6 +111,19 @@ QString Label::caption() const {
 
 void Label::setCaption(const QString& caption) {
     labelOf(*this)->setText(caption);
+    labelOf(*this)->updateWrap();
+    updateAccessibleName();
+}
+
+void Label::setAccessiblePrefix(const QString& prefix) {
+    m_accessiblePrefix = prefix;
+    updateAccessibleName();
+}
+
+void Label::updateAccessibleName() {
+    if (!m_accessiblePrefix.isEmpty()) {
+        setAccessibleName(m_accessiblePrefix + QStringLiteral(": ") + caption());
+    }
 }
 
 void Label::setBackColor(Colour colour) {
@@ -102,6 +136,7 @@ void Label::setForeColor(Colour colour) {
 
 void Label::setFont(const FontSpec& font) {
     widget()->setFont(toQFont(font));
+    labelOf(*this)->updateWrap();
 }
 
 void Label::setAlignment(Alignment alignment) {

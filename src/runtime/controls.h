@@ -39,6 +39,13 @@ public:
 
     void setClickHandler(std::function<void()> handler);
 
+    // What assistive technology reads for the control.
+    QString accessibleName() const;
+    void setAccessibleName(const QString& name);
+    void setAccessibleDescription(const QString& description);
+    // Called after every change of Visible, with the new value.
+    void setVisibilityListener(std::function<void(bool)> listener);
+
     // Puts the control above all its siblings.
     void bringToFront();
 
@@ -53,6 +60,7 @@ private:
 
     QWidget* m_widget;                // owned by the form's window
     ClickTarget* m_clicks = nullptr;  // stays null where the kind takes no clicks
+    std::function<void(bool)> m_visibilityListener;
     Twips m_left = 0;
     Twips m_top = 0;
     Twips m_width = 0;
@@ -70,6 +78,12 @@ public:
     void setForeColor(Colour colour);
     void setFont(const FontSpec& font);
     void setAlignment(Alignment alignment);
+    // Reads the caption with a prefix, so a bare number says what it counts.
+    void setAccessiblePrefix(const QString& prefix);
+
+private:
+    void updateAccessibleName();
+    QString m_accessiblePrefix;
 };
 
 class CommandButton : public Control {

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include "accessibility.h"
 #include "picture.h"
 #include "runtime/errors.h"
 
@@ -102,6 +103,7 @@ Form1::Form1() {
         button->bringToFront();
     }
     m_form.setFocusOrder({&Command1(), &Command2(), &Command3()});
+    describeForAccessibility(*this);
 }
 
 runtime::Control* Form1::control(ControlId id) {

@@ -1,0 +1,72 @@
+// SPDX-FileCopyrightText: 2026 Klikoman developers
+// SPDX-License-Identifier: MIT
+//
+// What a screen reader hears: Czech names for every control a player can
+// use, the score read as the score, and each cell saying whether it is lit.
+#include <QAccessible>
+#include <QTest>
+#include <QWidget>
+
+#include "playedgame.h"
+
+namespace {
+QString nameOf(runtime::Control& c) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c.widget());
+    return a ? a->text(QAccessible::Name) : QString();
+}
+}  // namespace
+
+class tst_Accessibility : public QObject {
+    Q_OBJECT
+
+private slots:
+    void controlsShouldHaveCzechNames_data();
+    void controlsShouldHaveCzechNames();
+    void cellsShouldSayWhetherLit();
+    void scoreShouldReadAsScore();
+};
+
+void tst_Accessibility::controlsShouldHaveCzechNames_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("name");
+    using window::ControlId;
+    QTest::newRow("Start") << int(ControlId::Command1) << "Start";
+    QTest::newRow("Stop") << int(ControlId::Command2) << "Stop";
+    QTest::newRow("Konec") << int(ControlId::Command3) << "Konec";
+    QTest::newRow("picture") << int(ControlId::Image1) << "Obrázek";
+    QTest::newRow("dot") << int(ControlId::Label2) << "Skrýt tlačítka";
+    QTest::newRow("hidden spot") << int(ControlId::Label8) << "Odkrýt celý obrázek";
+    QTest::newRow("square 8") << int(ControlId::Label1_8) << "Čtverec vpravo uprostřed";
+    QTest::newRow("square 5") << int(ControlId::Label1_5) << "Čtverec uprostřed dole";
+}
+
+void tst_Accessibility::controlsShouldHaveCzechNames() {
+    QFETCH(int, id);
+    QFETCH(QString, name);
+    PlayedGame g;
+    QCOMPARE(nameOf(*g.form().control(window::ControlId(id))), name);
+}
+
+/** The outline of the cell whose square lights says so, and says when it
+ *  goes dark again. */
+void tst_Accessibility::cellsShouldSayWhetherLit() {
+    PlayedGame g;
+    runtime::Shape& bottomRight = g.form().Shape1(8);  // square 6's cell
+    QCOMPARE(nameOf(bottomRight), QStringLiteral("Políčko vpravo dole: nesvítí"));
+    g.startAndLight(1);
+    QCOMPARE(nameOf(bottomRight), QStringLiteral("Políčko vpravo dole: svítí"));
+    QCOMPARE(nameOf(g.form().Shape1(0)), QStringLiteral("Políčko vlevo nahoře: nesvítí"));
+    g.tickTimer2();
+    QCOMPARE(nameOf(bottomRight), QStringLiteral("Políčko vpravo dole: nesvítí"));
+}
+
+void tst_Accessibility::scoreShouldReadAsScore() {
+    PlayedGame g;
+    QCOMPARE(nameOf(g.form().Label3()), QStringLiteral("Počet zásahů: 0"));
+    g.startAndLight(1);
+    QVERIFY(g.hitLitSquare());
+    QCOMPARE(nameOf(g.form().Label3()), QStringLiteral("Počet zásahů: 1"));
+}
+
+QTEST_MAIN(tst_Accessibility)
+#include "tst_accessibility.moc"
