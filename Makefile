@@ -3,7 +3,7 @@ BUILD ?= build
 TYPE ?= Release
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build run test test-asan bench soak clean
+.PHONY: all build run test test-asan bench soak install package check-package clean
 
 all: build
 
@@ -22,6 +22,19 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure --parallel $(JOBS)
+
+# Installs into PREFIX (default /usr/local), under DESTDIR when set.
+PREFIX ?= /usr/local
+install: build
+	DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package, in $(BUILD).
+package: build
+	cd $(BUILD) && cpack
+
+# Builds, lints, installs, starts and removes the package; needs root.
+check-package:
+	BUILD=$(BUILD) scripts/check-package
 
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 ASAN_BUILD ?= build-asan
