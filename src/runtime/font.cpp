@@ -10,11 +10,11 @@
 
 namespace runtime {
 
-QFont toQFont(const FontSpec& spec) {
-    QFont font(QString::fromLatin1(spec.face));
+QFont toQFont(const FontSpec& named) {
+    QFont font(QString::fromLatin1(named.face));
     // Pixel sizes keep text in step with the layout's logical pixels on any screen.
-    font.setPixelSize(pointsToPixels(spec.points));
-    font.setBold(spec.bold);
+    font.setPixelSize(pointsToPixels(named.points));
+    font.setBold(named.bold);
     return font;
 }
 

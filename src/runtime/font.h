@@ -20,7 +20,7 @@ struct FontSpec {
 // The face and size of every control that names no font of its own.
 inline constexpr FontSpec kDefaultFont{"MS Sans Serif", 8.0, false};
 
-QFont toQFont(const FontSpec& spec);
+QFont toQFont(const FontSpec& named);
 
 // Registers the stand-in faces and makes kDefaultFont the application's font.
 void installFonts();
