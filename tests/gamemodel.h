@@ -1,0 +1,198 @@
+// SPDX-FileCopyrightText: 2026 Klikoman developers
+// SPDX-License-Identifier: MIT
+//
+// A reference model of the game for random play: the events a player can
+// cause, where on the window they land, and what the rules say each one does
+// in every state. Written from the rules alone, apart from the program.
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+
+#include "playedgame.h"
+
+namespace model {
+
+enum class Ev {
+    Square,            // left click on a square's cell (lit or not); arg: square
+    Outline,           // left click on the edge of a cell, over its outline; arg: square
+    OtherButton,       // right or middle click on a square's cell; arg: square
+    Double,            // double click on a square's cell; arg: square
+    PressDarkRelease,  // press on a cell, Timer2 ticks, release; arg: square
+    Start,
+    Stop,
+    Dot,
+    Spot,
+    Score,       // the score label: no handler
+    Background,  // an empty spot of the window
+    Tick1,
+    Tick2,
+    Key,      // Space on the focused button
+    Tab,      // Tab moves the focus
+    Aim,      // a click on the first square the model has lit, as a player aims
+    Konec,    // last event only
+    Picture,  // last event only; a click at the picture's top-left
+    Count
+};
+
+struct Event {
+    Ev kind;
+    int arg = 0;
+};
+
+// Cells of the squares by index: the index order is not the reading order.
+const std::array<QPoint, 9> kCell{{{40, 32},
+                                   {184, 32},
+                                   {320, 32},
+                                   {40, 104},
+                                   {184, 104},
+                                   {184, 176},
+                                   {320, 176},
+                                   {40, 176},
+                                   {320, 104}}};
+const QPoint kStart(572, 192), kStop(656, 200), kKonec(560, 356), kDot(732, 408), kSpot(756, 208),
+    kScore(300, 310), kBackground(450, 60), kPicture(474, 10);
+
+// The game as the rules describe it.
+struct Model {
+    int hits = 0;
+    double height = 0;  // twips
+    bool lit[9] = {};
+    bool timer1 = false;
+    bool startEnabled = true, stopEnabled = true;
+    bool buttonsShown = true;
+    bool instructions = true, endMessage = false;
+    bool ended = false;
+    QString score = QStringLiteral("0");
+    std::uint32_t seed = 0x50000;
+
+    int draw() {
+        seed = (seed * 0x43FD43FDu + 0xC39EC3u) % 0x1000000u;
+        return static_cast<int>(std::floor(double(float(seed) / 16777216.0f) * 9));
+    }
+    // Whole pixel rows of the picture control.
+    int pictureRows() const { return static_cast<int>(std::floor(height / 15)); }
+
+    void hit() {
+        ++hits;
+        score = QString::number(hits);
+        if (hits == 30) {
+            score = QStringLiteral("Konec");
+            endMessage = true;
+            timer1 = false;
+            startEnabled = stopEnabled = false;
+        }
+        height = double(float(height + 5955.0 / 30));
+    }
+    void clickSquare(int i) {
+        if (lit[i]) {
+            hit();
+        }
+    }
+    // A click at a button's centre: the button if shown, else what lies below.
+    void clickButton(QPoint at, bool enabled, void (Model::*press)()) {
+        if (buttonsShown) {
+            if (enabled) {
+                (this->*press)();
+            }
+        } else {
+            clickPictureAt(at);
+        }
+    }
+    void clickPictureAt(QPoint at) {
+        if (pictureRows() > at.y() - 8 && at.x() - 472 < 250) {
+            ended = true;
+        }
+    }
+    void start() {
+        timer1 = true;
+        instructions = false;
+        startEnabled = false;
+    }
+    void stop() {
+        timer1 = false;
+        startEnabled = true;
+    }
+    void konec() { ended = true; }
+    void tick1() {
+        if (timer1) {
+            lit[draw()] = true;
+        }
+    }
+    void tick2() { std::fill(std::begin(lit), std::end(lit), false); }
+
+    void apply(const Event& e, QWidget* focused, PlayedGame& g) {
+        switch (e.kind) {
+            case Ev::Square:
+            case Ev::Outline:
+                clickSquare(e.arg);
+                break;
+            case Ev::OtherButton:
+                break;
+            case Ev::Double:
+                clickSquare(e.arg);
+                clickSquare(e.arg);
+                break;
+            case Ev::PressDarkRelease:
+                tick2();
+                break;
+            case Ev::Start:
+                clickButton(kStart, startEnabled, &Model::start);
+                break;
+            case Ev::Stop:
+                clickButton(kStop, stopEnabled, &Model::stop);
+                break;
+            case Ev::Konec:
+                clickButton(kKonec, true, &Model::konec);
+                break;
+            case Ev::Dot:
+                buttonsShown = false;
+                break;
+            case Ev::Spot:
+                height = 5955;
+                break;
+            case Ev::Picture:
+                clickPictureAt(kPicture);
+                break;
+            case Ev::Tick1:
+                tick1();
+                break;
+            case Ev::Tick2:
+                tick2();
+                break;
+            case Ev::Key:
+                // The keyboard presses whichever button has the focus.
+                if (focused == g.form().Command1().widget() && startEnabled && buttonsShown) {
+                    start();
+                } else if (focused == g.form().Command2().widget() && stopEnabled && buttonsShown) {
+                    stop();
+                } else if (focused == g.form().Command3().widget() && buttonsShown) {
+                    konec();
+                }
+                break;
+            case Ev::Aim:
+                clickSquare(aimedSquare(e.arg));
+                break;
+            case Ev::Score:
+            case Ev::Background:
+            case Ev::Tab:
+            case Ev::Count:
+                break;
+        }
+    }
+    int aimedSquare(int fallback) const {
+        for (int i = 0; i < 9; ++i) {
+            if (lit[i]) {
+                return i;
+            }
+        }
+        return fallback;
+    }
+};
+
+}  // namespace model
