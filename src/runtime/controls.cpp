@@ -22,13 +22,14 @@ bool Control::visible() const {
 }
 
 void Control::setVisible(bool visible) {
+    const bool changed = visible != this->visible();
     m_widget->setVisible(visible);
     // Qt leaves the focus on a hidden widget when no other can take it, and
     // the keyboard would then press a button nobody can see.
     if (!visible && m_widget->hasFocus()) {
         m_widget->clearFocus();
     }
-    if (m_visibilityListener) {
+    if (changed && m_visibilityListener) {
         m_visibilityListener(visible);
     }
 }

@@ -43,7 +43,7 @@ public:
     QString accessibleName() const;
     void setAccessibleName(const QString& name);
     void setAccessibleDescription(const QString& description);
-    // Called after every change of Visible, with the new value.
+    // Called when Visible changes, with the new value; not for a repeated value.
     void setVisibilityListener(std::function<void(bool)> listener);
 
     // Puts the control above all its siblings.
