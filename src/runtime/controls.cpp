@@ -34,10 +34,6 @@ void Control::setVisible(bool visible) {
     }
 }
 
-QString Control::accessibleName() const {
-    return m_widget->accessibleName();
-}
-
 void Control::setAccessibleName(const QString& name) {
     if (m_widget->accessibleName() != name) {
         m_widget->setAccessibleName(name);

@@ -40,7 +40,6 @@ public:
     void setClickHandler(std::function<void()> handler);
 
     // What assistive technology reads for the control.
-    QString accessibleName() const;
     void setAccessibleName(const QString& name);
     void setAccessibleDescription(const QString& description);
     // Called when Visible changes, with the new value; not for a repeated value.

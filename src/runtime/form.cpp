@@ -14,10 +14,6 @@ Form::Form() : m_window(std::make_unique<QWidget>()) {}
 
 Form::~Form() = default;
 
-QString Form::caption() const {
-    return m_window->windowTitle();
-}
-
 void Form::setCaption(const QString& caption) {
     m_window->setWindowTitle(caption);
 }

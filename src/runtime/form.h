@@ -26,7 +26,6 @@ public:
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
-    QString caption() const;
     void setCaption(const QString& caption);
     void setClientSize(Twips width, Twips height);
 

@@ -21,7 +21,6 @@ public:
     Timer();
     ~Timer() override;
 
-    int interval() const { return m_interval; }
     void setInterval(int milliseconds);
     bool enabled() const { return m_enabled; }
     void setEnabled(bool enabled);
