@@ -31,6 +31,8 @@ for f in \
     [ -f "$dest/usr/$f" ] || fail "missing /usr/$f"
 done
 [ -x "$dest/usr/games/klikoman" ] || fail "/usr/games/klikoman is not executable"
+# Qt lives in the system's library folders: the installed game needs no run path.
+! readelf -d "$dest/usr/games/klikoman" | grep -q 'R.*PATH' || fail "the installed game has a run path"
 
 desktop-file-validate "$dest/usr/share/applications/klikoman.desktop" ||
     fail "klikoman.desktop does not validate"
