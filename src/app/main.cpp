@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Klikoman developers
 // SPDX-License-Identifier: MIT
 //
-// Klikoman's entry point: hands the project to the runtime and nothing else.
+// Klikoman's entry point: hands the project to the runtime and nothing else;
+// the game takes no command-line arguments.
 #include "program.h"
 
-int main(int argc, char** argv) {
-    return runtime::start(argc, argv, app::kProject);
+int main() {
+    return runtime::start(app::kProject);
 }

@@ -50,7 +50,9 @@ void Program::notify(std::string_view source, Notification notification, std::in
 std::unique_ptr<runtime::Object> startUp() {
     auto program = std::make_unique<Program>();
     program->load();
-    program->show();
+    if (!runtime::hasEnded()) {  // End while loading: the window never shows
+        program->show();
+    }
     return program;
 }
 

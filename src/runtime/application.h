@@ -21,7 +21,9 @@ struct ProjectDescription {
     std::unique_ptr<Object> (*startUp)();
 };
 
-int start(int argc, char** argv, const ProjectDescription& project);
+// Runs the program; returns its exit status. The program takes no command-line
+// arguments, so none are passed in.
+int start(const ProjectDescription& project);
 
 // What every QApplication of the program needs before a window is built:
 // names, fonts. Tests that make their own application call it too.

@@ -17,6 +17,7 @@ namespace runtime {
 namespace {
 
 bool g_ended = false;
+int g_status = 0;
 ExitHook g_exitHook;
 ReportHook g_reportHook;
 
@@ -66,6 +67,7 @@ bool hasEnded() {
 
 void endProgram(int status) {
     g_ended = true;
+    g_status = status;
     (g_exitHook ? g_exitHook : ExitHook(defaultExit))(status);
 }
 
@@ -77,8 +79,13 @@ void setReportHook(ReportHook hook) {
     g_reportHook = std::move(hook);
 }
 
+int exitStatus() {
+    return g_status;
+}
+
 void resetEnd() {
     g_ended = false;
+    g_status = 0;
 }
 
 int runEventLoop() {

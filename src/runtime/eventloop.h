@@ -28,6 +28,8 @@ bool hasEnded();
 
 // Ends the event loop with the given status; called by End (0) and errors.
 void endProgram(int status);
+// The status the program ended with, once it has.
+int exitStatus();
 
 using ExitHook = std::function<void(int status)>;
 using ReportHook = std::function<void(const QString& title, const QString& message)>;

@@ -5,10 +5,13 @@
 // moved and clicked by xdotool, and what the screen shows read back from
 // grabs of it. Waits poll with generous limits and return as soon as the
 // screen shows what is expected, so a loaded machine only makes it slower.
+#include <unistd.h>
+#include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 
@@ -25,6 +28,37 @@ const QPoint kCells[9] = {{40, 32},   {184, 32},  {320, 32}, {40, 104}, {184, 10
                           {184, 176}, {320, 176}, {40, 176}, {320, 104}};
 // The squares the fixed generator lights first after Start.
 const int kPredicted[] = {6, 4, 5, 2, 2, 6, 0, 6, 7, 6};
+
+// Options Qt would act on if the game passed its arguments on: a VNC server
+// open to the network, a style sheet that blanks every text, a tiny window.
+const char kHostileTest[] = "hostileStartShouldChangeNothing";
+const char kBlankingSheet[] = "* { color: transparent; background: white; }";
+
+// TCP sockets the process listens on, from its descriptors and the kernel's
+// socket tables.
+int listeningSockets(qint64 pid) {
+    QSet<QByteArray> inodes;
+    const QString fds = QStringLiteral("/proc/%1/fd").arg(pid);
+    for (const QString& fd : QDir(fds).entryList(QDir::System)) {
+        char target[64] = {};
+        if (readlink(qPrintable(fds + u'/' + fd), target, sizeof target - 1) > 0 &&
+            qstrncmp(target, "socket:[", 8) == 0) {
+            inodes.insert(QByteArray(target + 8).chopped(1));
+        }
+    }
+    int listening = 0;
+    for (const char* table : {"tcp", "tcp6"}) {
+        QFile f(QStringLiteral("/proc/%1/net/%2").arg(pid).arg(QLatin1String(table)));
+        if (!f.open(QIODevice::ReadOnly)) {
+            continue;
+        }
+        for (const QByteArray& line : f.readAll().split('\n').mid(1)) {
+            const QList<QByteArray> field = line.simplified().split(' ');
+            listening += field.size() > 9 && field[3] == "0A" && inodes.contains(field[9]);
+        }
+    }
+    return listening;
+}
 
 bool near(QRgb a, QRgb b) {
     return qAbs(qRed(a) - qRed(b)) <= 2 && qAbs(qGreen(a) - qGreen(b)) <= 2 &&
@@ -47,6 +81,7 @@ private slots:
     void hiddenControlsShouldShowWholePicture();
     void endingShouldExitWithZero_data();
     void endingShouldExitWithZero();
+    void hostileStartShouldChangeNothing();
 
 private:
     QImage grab() const;
@@ -57,6 +92,7 @@ private:
     QImage score(const QImage& shot) const;
 
     QProcess m_game;
+    QTemporaryDir m_home;  // the hostile start's home and runtime folder
     unsigned long m_window = 0;
     QRect m_client;
     QImage m_picture;
@@ -75,6 +111,22 @@ void tst_E2E::init() {
     m_game.setProgram(QStringLiteral(KLIKOMAN_BINARY));
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    if (qstrcmp(QTest::currentTestFunction(), kHostileTest) == 0) {
+        const QString sheet = m_home.filePath(QStringLiteral("blank.qss"));
+        QFile f(sheet);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(kBlankingSheet) > 0);
+        f.close();
+        m_game.setArguments({QStringLiteral("-platform"), QStringLiteral("vnc"),
+                             QStringLiteral("-stylesheet"), sheet,
+                             QStringLiteral("-qwindowgeometry"), QStringLiteral("1x1")});
+        // No session bus: the game must not start one (it would write below
+        // the home and runtime folders and outlive the game).
+        env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+        env.insert(QStringLiteral("HOME"), m_home.path());
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.path());
+    } else {
+        m_game.setArguments({});
+    }
     m_game.setProcessEnvironment(env);
     m_game.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_game.start();
@@ -275,6 +327,18 @@ void tst_E2E::endingShouldExitWithZero() {
     QVERIFY(m_game.state() == QProcess::NotRunning || m_game.waitForFinished(kWait));
     QCOMPARE(m_game.exitStatus(), QProcess::NormalExit);
     QCOMPARE(m_game.exitCode(), 0);
+}
+
+/** Qt's own command-line options do nothing: the window comes up at its size
+ *  (init checks 776 x 421 and the blue caption painted), the game listens on
+ *  no network port, and with no session bus it starts none and writes no
+ *  file. */
+void tst_E2E::hostileStartShouldChangeNothing() {
+    QCOMPARE(listeningSockets(m_game.processId()), 0);
+    QVERIFY(litSquares(grab()).isEmpty());
+    const QStringList left =
+        QDir(m_home.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    QCOMPARE(left, QStringList{QStringLiteral("blank.qss")});
 }
 
 int main(int argc, char** argv) {

@@ -1,0 +1,65 @@
+// SPDX-FileCopyrightText: 2026 Klikoman developers
+// SPDX-License-Identifier: MIT
+//
+// The start operation from the outside: a program whose window ends it, by
+// End or by a run-time error, before the event loop ever runs. start() makes
+// its own application, so this test makes none.
+#include <QTest>
+
+#include "runtime/application.h"
+#include "runtime/errors.h"
+#include "runtime/eventloop.h"
+
+namespace {
+
+enum class Ending { EndWhileLoading, ErrorWhileLoading, ErrorWhileBuilding };
+Ending g_ending;
+
+std::unique_ptr<runtime::Object> endingStartUp() {
+    if (g_ending == Ending::ErrorWhileBuilding) {
+        runtime::raiseOverflow();
+    }
+    auto program = std::make_unique<runtime::Object>();
+    runtime::deliver([] {
+        if (g_ending == Ending::EndWhileLoading) {
+            runtime::End();
+        }
+        runtime::raiseOverflow();
+    });
+    return program;
+}
+
+const runtime::ProjectDescription kEndingProject{"Klikoman", "1.00", "klikoman", &endingStartUp};
+
+}  // namespace
+
+class tst_Startup : public QObject {
+    Q_OBJECT
+
+private slots:
+    void endBeforeTheEventLoopShouldEndWithItsStatus_data();
+    void endBeforeTheEventLoopShouldEndWithItsStatus();
+};
+
+/** End or a run-time error while the window is built or loaded ends the
+ *  program with its status; the event loop, which would never be asked to
+ *  quit, is not entered (a hang here is the fault). */
+void tst_Startup::endBeforeTheEventLoopShouldEndWithItsStatus_data() {
+    QTest::addColumn<Ending>("ending");
+    QTest::addColumn<int>("status");
+    QTest::newRow("End while loading") << Ending::EndWhileLoading << 0;
+    QTest::newRow("error while loading") << Ending::ErrorWhileLoading << 1;
+    QTest::newRow("error while building") << Ending::ErrorWhileBuilding << 1;
+}
+
+void tst_Startup::endBeforeTheEventLoopShouldEndWithItsStatus() {
+    QFETCH(Ending, ending);
+    QFETCH(int, status);
+    runtime::resetEnd();
+    runtime::setReportHook([](const QString&, const QString&) {});
+    g_ending = ending;
+    QCOMPARE(runtime::start(kEndingProject), status);
+}
+
+QTEST_APPLESS_MAIN(tst_Startup)
+#include "tst_startup.moc"
