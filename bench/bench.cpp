@@ -162,7 +162,11 @@ int main(int argc, char** argv) {
             const bool game = (i + k) % 2 == 0;
             Running r;
             double ms = -1;
-            launch(x, r, game ? o.game : o.baseline, {}, &ms);
+            if (!launch(x, r, game ? o.game : o.baseline, {}, &ms)) {
+                std::fprintf(stderr, "bench: %s never painted its window\n",
+                             qPrintable(game ? o.game : o.baseline));
+                return 1;
+            }
             (game ? upGame : upBase).push_back(ms);
             stop(r);
         }
@@ -172,8 +176,10 @@ int main(int argc, char** argv) {
 
     // Idle CPU and peak memory, both running side by side with their timers on.
     Running g, b;
-    launch(x, g, o.game);
-    launch(x, b, o.baseline);
+    if (!launch(x, g, o.game) || !launch(x, b, o.baseline)) {
+        std::fprintf(stderr, "bench: a window never painted\n");
+        return 1;
+    }
     x.moveTo(b.window, QPoint(800, 0));  // side by side, so neither hides the other
     x.click(g.window, kStart);
     waitMs(5000);  // past start-up work
