@@ -5,6 +5,6 @@
 // the game takes no command-line arguments.
 #include "program.h"
 
-int main() {
+int main(int, char**) {  // the arguments are ignored; Windows' entry point wants them
     return runtime::start(app::kProject);
 }

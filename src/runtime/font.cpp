@@ -5,6 +5,8 @@
 #include "font.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
 
 #include "twips.h"
 
@@ -19,6 +21,14 @@ QFont toQFont(const FontSpec& named) {
 }
 
 void installFonts() {
+#ifdef KLIKOMAN_BUNDLED_FONTS
+    // The faces the program carries; the named faces still win where the
+    // system has them, as the substitutions below apply only to missing ones.
+    const QDir carried(QStringLiteral(":/klikoman/fonts"));
+    for (const QString& file : carried.entryList()) {
+        QFontDatabase::addApplicationFont(carried.filePath(file));
+    }
+#endif
     // Metric-compatible faces first; DejaVu is wider and only a last resort.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
