@@ -18,8 +18,9 @@
 #include <QThread>
 #include <cstdio>
 
-#include "../tests/e2e/xsession.h"
+#include "cells.h"
 #include "stats.h"
+#include "xsession.h"
 #include "xwatch.h"
 
 namespace {
@@ -28,8 +29,6 @@ const QSize kWindow(776, 421);
 const QPoint kStart(572, 192);
 const QRect kScore(248, 304, 105, 33);
 const QRect kPictureTop(472, 8, 250, 13);
-const QPoint kCells[9] = {{40, 32},   {184, 32},  {320, 32}, {40, 104}, {184, 104},
-                          {184, 176}, {320, 176}, {40, 176}, {320, 104}};
 
 struct Options {
     QString game, baseline, probe, out;
@@ -199,7 +198,7 @@ int main(int argc, char** argv) {
         int lit = -1;
         while (lit < 0 && poll.elapsed() < 2000) {
             for (int i = 0; i < 9 && lit < 0; ++i) {
-                if (x.pixel(g.window, kCells[i] + QPoint(40, 16)) == qRgb(255, 128, 128)) {
+                if (x.pixel(g.window, insideSquare(i)) == qRgb(255, 128, 128)) {
                     lit = i;
                 }
             }
@@ -210,7 +209,7 @@ int main(int argc, char** argv) {
         x.discardDamage();
         QElapsedTimer t;
         t.start();
-        x.click(g.window, kCells[lit] + QPoint(40, 16));
+        x.click(g.window, insideSquare(lit));
         const double ms = x.awaitRepaint(g.window, {kScore, kPictureTop}, t, 200);
         if (ms >= 0) {  // otherwise the square went dark before the click landed
             clickGame.push_back(ms);

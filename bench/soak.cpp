@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Klikoman developers
 // SPDX-License-Identifier: MIT
 //
-// The soak run: one million timer ticks and a hundred thousand clicks through
-// the event table, offscreen, with repaints in between as the event loop
-// would do them. Resident memory is read after a warm-up and at the end; it
+// The soak run: one million timer ticks and a hundred thousand real clicks on
+// the controls, offscreen, with repaints in between as the event loop would
+// do them. Resident memory is read after a warm-up and at the end; it
 // must not grow. Reports the cost of a tick, a click and a repaint. Clicks go
 // only where a player can click: lit squares, Start, Stop, the dot and the
 // hidden spot. A new game starts when one is finished, as a player would.
@@ -17,8 +17,7 @@
 #endif
 #include <random>
 
-#include "app/program.h"
-#include "runtime/timer.h"
+#include "playedgame.h"
 
 namespace {
 
@@ -40,28 +39,19 @@ double residentKiB() {
     return -1;
 }
 
-std::unique_ptr<app::Program> newGame() {
-    auto p = std::make_unique<app::Program>();
-    p->load();
-    p->show();
-    return p;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    runtime::prepareApplication(app::kProject);
-    runtime::Timer::setManualClock(true);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
 
     constexpr long kTicks = 1'000'000;
     constexpr long kClicks = 100'000;
     constexpr long kWarmUp = kTicks / 10;
     std::mt19937 rng(7);
-    std::unique_ptr<app::Program> game = newGame();
-    game->notify("Command1", app::Notification::Click);
+    auto game = std::make_unique<PlayedGame>();
+    game->click(game->form().Command1());
 
     QElapsedTimer clock;
     qint64 tickNs = 0, clickNs = 0, paintNs = 0;
@@ -86,19 +76,13 @@ int main(int argc, char** argv) {
             const int choice = int(rng() % 50);
             clock.start();
             if (choice == 0 && f.Command2().enabled()) {
-                game->notify("Command2", app::Notification::Click);
+                game->click(f.Command2());
             } else if (choice < 10 && f.Command1().enabled()) {
-                game->notify("Command1", app::Notification::Click);
+                game->click(f.Command1());
             } else if (choice == 10) {
-                game->notify("Label8", app::Notification::Click);
-            } else {
-                for (std::int16_t i = 0; i < 9; ++i) {
-                    if (f.Label1(i).visible()) {
-                        game->notify("Label1", app::Notification::Click, i);
-                        ++hits;
-                        break;
-                    }
-                }
+                game->click(f.Label8());
+            } else if (game->hitLitSquare()) {
+                ++hits;
             }
             clickNs += clock.nsecsElapsed();
             ++clicks;
@@ -110,8 +94,9 @@ int main(int argc, char** argv) {
             ++paints;
         }
         if (!game->form().Command2().enabled()) {  // only the 30th hit turns Stop off
-            game = newGame();
-            game->notify("Command1", app::Notification::Click);
+            game.reset();                          // one window at a time, as in play
+            game = std::make_unique<PlayedGame>();
+            game->click(game->form().Command1());
             ++games;
         }
         if (warmRss < 0 && ticks >= kWarmUp) {
@@ -142,7 +127,7 @@ int main(int argc, char** argv) {
         QFile f(out);
         if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
             QTextStream(&f) << "# Soak results\n\nMade by `make soak`: the game offscreen, driven "
-                               "through its event table on a manual clock.\n\n"
+                               "through real clicks and timer ticks on a manual clock.\n\n"
                             << report;
         }
     }

@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "cells.h"
 #include "playedgame.h"
 
 namespace model {
@@ -45,16 +46,6 @@ struct Event {
     int arg = 0;
 };
 
-// Cells of the squares by index: the index order is not the reading order.
-const std::array<QPoint, 9> kCell{{{40, 32},
-                                   {184, 32},
-                                   {320, 32},
-                                   {40, 104},
-                                   {184, 104},
-                                   {184, 176},
-                                   {320, 176},
-                                   {40, 176},
-                                   {320, 104}}};
 const QPoint kStart(572, 192), kStop(656, 200), kKonec(560, 356), kDot(732, 408), kSpot(756, 208),
     kScore(300, 310), kBackground(450, 60), kPicture(474, 10);
 

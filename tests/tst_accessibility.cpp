@@ -26,25 +26,31 @@ private slots:
     void scoreShouldReadAsScore();
 };
 
+using ControlOf = runtime::Control& (*)(window::Form1&);
+
 void tst_Accessibility::controlsShouldHaveCzechNames_data() {
-    QTest::addColumn<int>("id");
+    QTest::addColumn<ControlOf>("control");
     QTest::addColumn<QString>("name");
-    using window::ControlId;
-    QTest::newRow("Start") << int(ControlId::Command1) << "Start";
-    QTest::newRow("Stop") << int(ControlId::Command2) << "Stop";
-    QTest::newRow("Konec") << int(ControlId::Command3) << "Konec";
-    QTest::newRow("picture") << int(ControlId::Image1) << "Obrázek";
-    QTest::newRow("dot") << int(ControlId::Label2) << "Skrýt tlačítka";
-    QTest::newRow("hidden spot") << int(ControlId::Label8) << "Odkrýt celý obrázek";
-    QTest::newRow("square 8") << int(ControlId::Label1_8) << "Čtverec vpravo uprostřed";
-    QTest::newRow("square 5") << int(ControlId::Label1_5) << "Čtverec uprostřed dole";
+    using F = window::Form1;
+    using C = runtime::Control&;
+    QTest::newRow("Start") << ControlOf([](F& f) -> C { return f.Command1(); }) << "Start";
+    QTest::newRow("Stop") << ControlOf([](F& f) -> C { return f.Command2(); }) << "Stop";
+    QTest::newRow("Konec") << ControlOf([](F& f) -> C { return f.Command3(); }) << "Konec";
+    QTest::newRow("picture") << ControlOf([](F& f) -> C { return f.Image1(); }) << "Obrázek";
+    QTest::newRow("dot") << ControlOf([](F& f) -> C { return f.Label2(); }) << "Skrýt tlačítka";
+    QTest::newRow("hidden spot") << ControlOf([](F& f) -> C { return f.Label8(); })
+                                 << "Odkrýt celý obrázek";
+    QTest::newRow("square 8") << ControlOf([](F& f) -> C { return f.Label1(8); })
+                              << "Čtverec vpravo uprostřed";
+    QTest::newRow("square 5") << ControlOf([](F& f) -> C { return f.Label1(5); })
+                              << "Čtverec uprostřed dole";
 }
 
 void tst_Accessibility::controlsShouldHaveCzechNames() {
-    QFETCH(int, id);
+    QFETCH(ControlOf, control);
     QFETCH(QString, name);
     PlayedGame g;
-    QCOMPARE(nameOf(*g.form().control(window::ControlId(id))), name);
+    QCOMPARE(nameOf(control(g.form())), name);
 }
 
 /** The outline of the cell whose square lights says so, and says when it

@@ -3,62 +3,65 @@
 //
 // The event table: which handler a notification from which control runs. A
 // notification with no row here (double-clicks, mouse movement, keys, closing
-// the window) reaches no handler and gets the platform's default treatment.
+// the window, clicks on decoration) reaches no handler and gets the
+// platform's default treatment.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <string_view>
 
 #include "game/handlers.h"
+#include "runtime/eventloop.h"
 #include "window/layout.h"
 
 namespace app {
 
-enum class Notification : std::uint8_t { Load, Click, Timer };
+using runtime::Notification;
+using window::Name;
 
-// Every handler takes the array index of its source; only Label1_Click uses it.
-using Handler = void (*)(game::Game&, std::int16_t index);
+// A handler as the game declares it: only an array's handler takes the index
+// of the member that sent the notification.
+class Handler {
+public:
+    constexpr Handler(void (*handler)(game::Game&)) : m_plain(handler) {}
+    constexpr Handler(void (*handler)(game::Game&, std::int16_t)) : m_indexed(handler) {}
 
-struct EventRow {
-    std::string_view source;  // a control's name, an array's name, or the form's
-    Notification notification;
-    Handler handler;
-    std::string_view handlerName;
+    void operator()(game::Game& g, std::int16_t index) const {
+        m_plain ? m_plain(g) : m_indexed(g, index);
+    }
+    constexpr bool runs(void (*handler)(game::Game&)) const { return m_plain == handler; }
+    constexpr bool runs(void (*handler)(game::Game&, std::int16_t)) const {
+        return m_indexed == handler;
+    }
+
+private:
+    void (*m_plain)(game::Game&) = nullptr;
+    void (*m_indexed)(game::Game&, std::int16_t) = nullptr;
 };
 
-template <void (*F)(game::Game&)>
-void withoutIndex(game::Game& g, std::int16_t) {
-    F(g);
-}
+struct EventRow {
+    Name source;  // a control, an array or the window
+    Notification notification;
+    Handler handler;
+};
 
 // clang-format off
 inline constexpr std::array<EventRow, 10> kEvents{{
-    {"Form1",    Notification::Load,  withoutIndex<game::Form_Load>,     "Form_Load"},
-    {"Command1", Notification::Click, withoutIndex<game::Command1_Click>, "Command1_Click"},
-    {"Command2", Notification::Click, withoutIndex<game::Command2_Click>, "Command2_Click"},
-    {"Command3", Notification::Click, withoutIndex<game::Command3_Click>, "Command3_Click"},
-    {"Image1",   Notification::Click, withoutIndex<game::Image1_Click>,  "Image1_Click"},
-    {"Label1",   Notification::Click, game::Label1_Click,                "Label1_Click"},
-    {"Label2",   Notification::Click, withoutIndex<game::Label2_Click>,  "Label2_Click"},
-    {"Label8",   Notification::Click, withoutIndex<game::Label8_Click>,  "Label8_Click"},
-    {"Timer1",   Notification::Timer, withoutIndex<game::Timer1_Timer>,  "Timer1_Timer"},
-    {"Timer2",   Notification::Timer, withoutIndex<game::Timer2_Timer>,  "Timer2_Timer"},
+    {Name::Form1,    Notification::Load,  game::Form_Load},
+    {Name::Command1, Notification::Click, game::Command1_Click},
+    {Name::Command2, Notification::Click, game::Command2_Click},
+    {Name::Command3, Notification::Click, game::Command3_Click},
+    {Name::Image1,   Notification::Click, game::Image1_Click},
+    {Name::Label1,   Notification::Click, game::Label1_Click},
+    {Name::Label2,   Notification::Click, game::Label2_Click},
+    {Name::Label8,   Notification::Click, game::Label8_Click},
+    {Name::Timer1,   Notification::Timer, game::Timer1_Timer},
+    {Name::Timer2,   Notification::Timer, game::Timer2_Timer},
 }};
 // clang-format on
 
-constexpr bool everySourceExists() {
-    for (const EventRow& row : kEvents) {
-        if (row.source != window::kForm1.name && !window::hasControl(row.source)) {
-            return false;
-        }
-    }
-    return true;
-}
-static_assert(everySourceExists(), "an event row names a control the window does not have");
-
 // The row for a notification from a source, or null when it has none.
-constexpr const EventRow* findEvent(std::string_view source, Notification notification) {
+constexpr const EventRow* findEvent(Name source, Notification notification) {
     for (const EventRow& row : kEvents) {
         if (row.source == source && row.notification == notification) {
             return &row;
@@ -66,5 +69,19 @@ constexpr const EventRow* findEvent(std::string_view source, Notification notifi
     }
     return nullptr;
 }
+
+constexpr bool everyRowHasItsSourceAndIsTheOnlyOne() {
+    for (const EventRow& row : kEvents) {
+        if (row.source != Name::Form1 && !window::hasControl(row.source)) {
+            return false;
+        }
+        if (findEvent(row.source, row.notification) != &row) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(everyRowHasItsSourceAndIsTheOnlyOne(),
+              "an event row names a control the window does not have, or repeats a row");
 
 }  // namespace app

@@ -1,13 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Klikoman developers
 // SPDX-License-Identifier: MIT
 //
-// The running program: its one GameState and its one window, with every
-// control's notifications wired through the event table to the handlers.
+// The running program: its one GameState and its one window, whose clicks
+// and ticks reach the handlers through the event table.
 #pragma once
 
 #include <cstdint>
 #include <memory>
-#include <string_view>
 
 #include "eventtable.h"
 #include "game/gamestate.h"
@@ -29,15 +28,12 @@ public:
     // Shows the window, the focus on Start.
     void show();
 
-    // Delivers a notification as the event loop would; the index is the array
-    // member's for Label1, ignored elsewhere.
-    void notify(std::string_view source, Notification notification, std::int16_t index = 0);
-
     game::GameState& state() { return m_state; }
     window::Form1& form() { return m_form; }
 
 private:
-    void wire(const window::ControlRecord& record);
+    // Runs the handler the event table gives for a notification, if any.
+    void dispatch(window::Name source, Notification notification, std::int16_t index);
 
     game::GameState m_state;  // the program's module data
     window::Form1 m_form;

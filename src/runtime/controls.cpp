@@ -77,10 +77,6 @@ void Control::setClickHandler(std::function<void()> handler) {
     }
 }
 
-void Control::bringToFront() {
-    m_widget->raise();
-}
-
 // Label
 
 namespace {
@@ -136,9 +132,8 @@ void Label::setFont(const FontSpec& font) {
     labelOf(*this)->updateWrap();
 }
 
-void Label::setAlignment(Alignment alignment) {
-    labelOf(*this)->setAlignment(
-        Qt::AlignTop | (alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft));
+void Label::setCentred() {
+    labelOf(*this)->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 }
 
 // CommandButton
@@ -181,7 +176,7 @@ Image::Image(Form& form) : Control(new ImageWidget(form.widget())) {
 void Image::setPicture(const QString& resource) {
     const QImage decoded(resource);
     if (decoded.isNull()) {
-        raiseError(kInvalidPictureError, QStringLiteral("Invalid picture: %1").arg(resource));
+        raisePictureError();
     }
     // Converted once here so that painting a strip is a plain copy.
     static_cast<ImageWidget*>(widget())->picture = QPixmap::fromImage(decoded);

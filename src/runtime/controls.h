@@ -14,7 +14,6 @@
 
 #include "colour.h"
 #include "font.h"
-#include "object.h"
 #include "twips.h"
 
 class QWidget;
@@ -24,13 +23,14 @@ namespace runtime {
 class Form;
 struct ClickTarget;
 
-class Control : public Object {
+class Control {
 public:
+    Control(const Control&) = delete;  // the widget knows one handle
+    Control& operator=(const Control&) = delete;
+
     bool visible() const;
     void setVisible(bool visible);
 
-    Twips left() const { return m_left; }
-    Twips top() const { return m_top; }
     Twips width() const { return m_width; }
     Twips height() const { return m_height; }
     void move(Twips left, Twips top, Twips width, Twips height);
@@ -44,9 +44,6 @@ public:
     void setAccessibleDescription(const QString& description);
     // Called when Visible changes, with the new value; not for a repeated value.
     void setVisibilityListener(std::function<void(bool)> listener);
-
-    // Puts the control above all its siblings.
-    void bringToFront();
 
     QWidget* widget() const { return m_widget; }
 
@@ -66,8 +63,6 @@ private:
     Twips m_height = 0;
 };
 
-enum class Alignment { Left, Centre };
-
 class Label : public Control {
 public:
     explicit Label(Form& form);
@@ -76,7 +71,7 @@ public:
     void setBackColor(Colour colour);
     void setForeColor(Colour colour);
     void setFont(const FontSpec& font);
-    void setAlignment(Alignment alignment);
+    void setCentred();  // text centred across the label
     // Reads the caption with a prefix, so a bare number says what it counts.
     void setAccessiblePrefix(const QString& prefix);
 

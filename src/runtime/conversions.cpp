@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Klikoman developers
 // SPDX-License-Identifier: MIT
 //
-// Arithmetic and conversions with their run-time errors.
+// Arithmetic and conversions; a result too large for its type is an overflow.
 #include "conversions.h"
 
 #include <cmath>
@@ -30,9 +30,6 @@ std::int16_t toInteger(double value) {
 }
 
 double divide(std::int16_t dividend, std::int16_t divisor) {
-    if (divisor == 0) {
-        raiseError(kDivisionByZeroError, QStringLiteral("Division by zero"));
-    }
     return static_cast<double>(dividend) / static_cast<double>(divisor);
 }
 

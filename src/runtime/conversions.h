@@ -22,7 +22,7 @@ QString integerText(std::int16_t value);
 // outside -32768..32767 raises Overflow.
 std::int16_t toInteger(double value);
 
-// Two 16-bit integers divided in double precision; dividing by 0 raises an error.
+// Two 16-bit integers divided in double precision (the game divides by 30 only).
 double divide(std::int16_t dividend, std::int16_t divisor);
 
 // A single-precision value plus a double, formed in double precision.

@@ -14,11 +14,11 @@ RuntimeError::RuntimeError(int number, QString text)
       m_what(QStringLiteral("run-time error %1: %2").arg(m_number).arg(m_text).toUtf8()) {}
 
 void raiseOverflow() {
-    throw RuntimeError(kOverflowError, QStringLiteral("Overflow"));
+    throw RuntimeError(kOverflowError, QStringLiteral("Přetečení"));
 }
 
-void raiseError(int number, const QString& text) {
-    throw RuntimeError(number, text);
+void raisePictureError() {
+    throw RuntimeError(kPictureError, QStringLiteral("Obrázek nelze načíst"));
 }
 
 void End() {

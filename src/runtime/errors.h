@@ -26,13 +26,12 @@ private:
     QByteArray m_what;
 };
 
-inline constexpr int kOverflowError = 6;
-inline constexpr int kDivisionByZeroError = 11;
-inline constexpr int kInvalidPictureError = 481;
-inline constexpr int kNoSuchElementError = 340;
+// The program's two run-time errors.
+inline constexpr int kOverflowError = 1;  // a number too large for its type
+inline constexpr int kPictureError = 2;   // the built-in picture cannot be decoded
 
 [[noreturn]] void raiseOverflow();
-[[noreturn]] void raiseError(int number, const QString& text);
+[[noreturn]] void raisePictureError();
 
 // Thrown by End; only the delivery of notifications catches it.
 struct EndRequest {};

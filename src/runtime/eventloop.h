@@ -9,11 +9,15 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <functional>
 
 namespace runtime {
 
 class RuntimeError;
+
+// What a control or the window tells the program.
+enum class Notification : std::uint8_t { Load, Click, Timer };
 
 // Runs one notification's handler; ignored once the program has ended.
 void deliver(const std::function<void()>& handler);

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Klikoman developers
 // SPDX-License-Identifier: MIT
 //
-// The common base of everything a form holds, drawn or not, so a form can keep
-// its controls and timers in one table.
+// What a program's start-up hands the runtime to keep until the event loop
+// ends: the program's state and window, whatever their type.
 #pragma once
 
 namespace runtime {

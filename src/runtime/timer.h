@@ -10,16 +10,16 @@
 #include <functional>
 #include <memory>
 
-#include "object.h"
-
 class QTimer;
 
 namespace runtime {
 
-class Timer : public Object {
+class Timer {
 public:
     Timer();
-    ~Timer() override;
+    ~Timer();
+    Timer(const Timer&) = delete;  // its QTimer calls back into this one
+    Timer& operator=(const Timer&) = delete;
 
     void setInterval(int milliseconds);
     bool enabled() const { return m_enabled; }

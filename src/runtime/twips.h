@@ -16,7 +16,21 @@ inline constexpr double kLayoutDpi = 96.0;  // the screen the layout was drawn f
 
 // Whole logical pixels a length covers: 198.5 twips cover 13 pixels, not 14,
 // so a strip of the picture shows only the rows it uncovers completely.
-int twipsToPixels(Twips length);
+// Usable in constants, so tests and tools derive pixel positions from the
+// layout instead of copying them.
+constexpr int twipsToPixels(Twips length) {
+    const double pixels = static_cast<double>(length) / kTwipsPerPixel;
+    // Widget geometry is int; keep absurd sizes (and NaN) from wrapping around.
+    constexpr double kMax = 2147483647.0 / 2;
+    if (!(pixels > -kMax)) {
+        return static_cast<int>(-kMax);
+    }
+    if (pixels >= kMax) {
+        return static_cast<int>(kMax);
+    }
+    const int whole = static_cast<int>(pixels);  // toward zero; floor below
+    return pixels < whole ? whole - 1 : whole;
+}
 
 // Pixel size of a font given in points on the layout's 96-dpi screen.
 int pointsToPixels(double points);

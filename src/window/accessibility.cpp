@@ -12,45 +12,39 @@ namespace window {
 
 namespace {
 
-// The outline that shares a square's cell.
-std::int16_t outlineOf(std::int16_t square) {
-    const ControlRecord& sq = record(kSquares[static_cast<std::size_t>(square)]);
-    for (std::int16_t i = 0; i < static_cast<std::int16_t>(kOutlines.size()); ++i) {
-        const ControlRecord& ol = record(kOutlines[static_cast<std::size_t>(i)]);
-        if (ol.left == sq.left && ol.top == sq.top) {
-            return i;
-        }
-    }
-    return 0;
-}
-
 QString cellName(std::int16_t outline, bool lit) {
     return QStringLiteral("Políčko %1: %2")
         .arg(QString::fromUtf8(kCellNames[static_cast<std::size_t>(outline)]),
              lit ? QStringLiteral("svítí") : QStringLiteral("nesvítí"));
 }
 
+void name(runtime::Control& control, const char* name, const char* description = nullptr) {
+    control.setAccessibleName(QString::fromUtf8(name));
+    if (description) {
+        control.setAccessibleDescription(QString::fromUtf8(description));
+    }
+}
+
 }  // namespace
 
 void describeForAccessibility(Form1& form) {
-    for (const AccessibleText& t : kAccessibleTexts) {
-        runtime::Control* c = form.control(t.id);
-        c->setAccessibleName(QString::fromUtf8(t.name));
-        if (t.description) {
-            c->setAccessibleDescription(QString::fromUtf8(t.description));
-        }
-    }
+    name(form.Command1(), "Start", "Spustí nebo znovu rozběhne hru");
+    name(form.Command2(), "Stop", "Pozastaví hru");
+    name(form.Command3(), "Konec", "Ukončí program");
+    name(form.Image1(), "Obrázek", "Kliknutím na obrázek se program ukončí");
+    name(form.Label2(), "Skrýt tlačítka", "Schová tlačítka, aby byl vidět celý obrázek");
+    name(form.Label8(), "Odkrýt celý obrázek");
     form.Label3().setAccessiblePrefix(QString::fromUtf8(kScorePrefix));
-    for (std::int16_t i = 0; i < static_cast<std::int16_t>(kSquares.size()); ++i) {
-        const std::int16_t outline = outlineOf(i);
-        runtime::Shape& shape = form.Shape1(outline);
-        runtime::Label& square = form.Label1(i);
+    for (const Cell& cell : kCells) {
+        runtime::Shape& shape = form.Shape1(cell.outline);
+        runtime::Label& square = form.Label1(cell.square);
+        const auto where = static_cast<std::size_t>(cell.outline);
         square.setAccessibleName(
-            QStringLiteral("Čtverec %1")
-                .arg(QString::fromUtf8(kCellNames[static_cast<std::size_t>(outline)])));
-        shape.setAccessibleName(cellName(outline, square.visible()));
-        square.setVisibilityListener(
-            [&shape, outline](bool lit) { shape.setAccessibleName(cellName(outline, lit)); });
+            QStringLiteral("Čtverec %1").arg(QString::fromUtf8(kCellNames[where])));
+        shape.setAccessibleName(cellName(cell.outline, square.visible()));
+        square.setVisibilityListener([&shape, outline = cell.outline](bool lit) {
+            shape.setAccessibleName(cellName(outline, lit));
+        });
     }
 }
 

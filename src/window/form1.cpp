@@ -8,7 +8,6 @@
 
 #include "accessibility.h"
 #include "picture.h"
-#include "runtime/errors.h"
 
 namespace window {
 
@@ -18,116 +17,113 @@ QString text(const char* utf8) {
     return utf8 ? QString::fromUtf8(utf8) : QString();
 }
 
-const runtime::FontSpec& fontOf(const ControlRecord& r) {
-    return kFonts[static_cast<std::size_t>(r.font)];
+void setUp(runtime::Control& control, const ControlRecord& r) {
+    control.move(r.left, r.top, r.width, r.height);
 }
 
-std::unique_ptr<runtime::Object> makeLabel(runtime::Form& form, const ControlRecord& r) {
-    auto label = std::make_unique<runtime::Label>(form);
-    label->setCaption(text(r.caption));
+void setUp(runtime::Label& label, const ControlRecord& r) {
+    setUp(static_cast<runtime::Control&>(label), r);
+    label.setCaption(text(r.caption));
     if (r.back != kDefaultColour) {
-        label->setBackColor(r.back);
+        label.setBackColor(r.back);
     }
     if (r.fore != kDefaultColour) {
-        label->setForeColor(r.fore);
+        label.setForeColor(r.fore);
     }
-    label->setFont(fontOf(r));
-    if (r.setting == kCentre) {
-        label->setAlignment(runtime::Alignment::Centre);
+    label.setFont(kFonts[static_cast<std::size_t>(r.font)]);
+    if (r.alignment == Alignment::Centre) {
+        label.setCentred();
     }
-    return label;
 }
 
-std::unique_ptr<runtime::Object> makeButton(runtime::Form& form, const ControlRecord& r) {
-    auto button = std::make_unique<runtime::CommandButton>(form);
-    button->setCaption(text(r.caption));
-    return button;
+void setUp(runtime::CommandButton& button, const ControlRecord& r) {
+    setUp(static_cast<runtime::Control&>(button), r);
+    button.setCaption(text(r.caption));
 }
 
-std::unique_ptr<runtime::Object> makeShape(runtime::Form& form, const ControlRecord& r) {
-    auto shape = std::make_unique<runtime::Shape>(form);
-    shape->setBorderWidth(r.setting > 0 ? r.setting : 1);
-    return shape;
+void setUp(runtime::Shape& shape, const ControlRecord& r) {
+    setUp(static_cast<runtime::Control&>(shape), r);
+    shape.setBorderWidth(r.lineWidth);
 }
 
-std::unique_ptr<runtime::Object> makeImage(runtime::Form& form, const ControlRecord& r) {
-    auto image = std::make_unique<runtime::Image>(form);
-    image->setPicture(QString::fromLatin1(kPictureResource));
-    if (r.setting == kForbiddenPointer) {
-        image->setPointer(Qt::ForbiddenCursor);
+void setUp(runtime::Image& image, const ControlRecord& r) {
+    setUp(static_cast<runtime::Control&>(image), r);
+    image.setPicture(QString::fromLatin1(kPictureResource));
+    if (r.pointer == Pointer::Forbidden) {
+        image.setPointer(Qt::ForbiddenCursor);
     }
-    return image;
 }
 
-std::unique_ptr<runtime::Object> makeTimer(const ControlRecord& r) {
-    auto timer = std::make_unique<runtime::Timer>();
-    timer->setInterval(r.interval);
-    return timer;
-}
-
-std::unique_ptr<runtime::Object> make(runtime::Form& form, const ControlRecord& r) {
-    switch (r.kind) {
-        case Kind::Label:
-            return makeLabel(form, r);
-        case Kind::CommandButton:
-            return makeButton(form, r);
-        case Kind::Shape:
-            return makeShape(form, r);
-        case Kind::Image:
-            return makeImage(form, r);
-        case Kind::Timer:
-            return makeTimer(r);
-    }
-    return nullptr;
+void setUp(runtime::Timer& timer, const ControlRecord& r) {
+    timer.setInterval(r.interval);
 }
 
 }  // namespace
 
-Form1::Form1() {
+Form1::Form1(Notify notify) : m_notify(std::move(notify)) {
     m_form.setCaption(text(kForm1.caption));
     m_form.setClientSize(kForm1.clientWidth, kForm1.clientHeight);
     for (const ControlRecord& r : kLayout) {
-        m_controls[indexOf(r.id)] = make(m_form, r);
-        if (runtime::Control* c = control(r.id)) {
-            c->move(r.left, r.top, r.width, r.height);
-        }
+        build(r);
     }
-    // The first record lies on top, so stack from the last one up; buttons
-    // then go above everything, whatever their place in the table.
-    for (auto r = kLayout.rbegin(); r != kLayout.rend(); ++r) {
-        if (runtime::Control* c = control(r->id)) {
-            c->bringToFront();
-        }
-    }
-    for (runtime::CommandButton* button : {&Command3(), &Command2(), &Command1()}) {
-        button->bringToFront();
-    }
-    m_form.setFocusOrder({&Command1(), &Command2(), &Command3()});
+    m_form.setFocusOrder({&m_command1, &m_command2, &m_command3});
     describeForAccessibility(*this);
 }
 
-runtime::Control* Form1::control(ControlId id) {
-    return record(id).kind == Kind::Timer
-               ? nullptr
-               : static_cast<runtime::Control*>(m_controls[indexOf(id)].get());
-}
-
-namespace {
-std::size_t checkedIndex(std::int16_t index) {
-    if (index < 0 || index >= static_cast<std::int16_t>(kSquares.size())) {
-        runtime::raiseError(runtime::kNoSuchElementError,
-                            QStringLiteral("Control array element %1 doesn't exist").arg(index));
+void Form1::build(const ControlRecord& r) {
+    const auto name = r.name;
+    const auto index = static_cast<std::int16_t>(r.index);
+    const auto clicks = [&](auto& control) {
+        setUp(control, r);
+        control.setClickHandler(
+            [this, name, index] { m_notify(name, runtime::Notification::Click, index); });
+    };
+    const auto ticks = [&](runtime::Timer& timer) {
+        setUp(timer, r);
+        timer.setTickHandler([this, name] { m_notify(name, runtime::Notification::Timer, 0); });
+    };
+    switch (r.name) {
+        case Name::Label1:
+            return clicks(m_label1[static_cast<std::size_t>(r.index)]);
+        case Name::Shape1:
+            return setUp(m_shape1[static_cast<std::size_t>(r.index)], r);
+        case Name::Label2:
+            return clicks(m_label2);
+        case Name::Label3:
+            return clicks(m_label3);
+        case Name::Label4:
+            return clicks(m_label4);
+        case Name::Label5:
+            return clicks(m_label5);
+        case Name::Label6:
+            return clicks(m_label6);
+        case Name::Label7:
+            return clicks(m_label7);
+        case Name::Label8:
+            return clicks(m_label8);
+        case Name::Command1:
+            return clicks(m_command1);
+        case Name::Command2:
+            return clicks(m_command2);
+        case Name::Command3:
+            return clicks(m_command3);
+        case Name::Image1:
+            return clicks(m_image1);
+        case Name::Timer1:
+            return ticks(m_timer1);
+        case Name::Timer2:
+            return ticks(m_timer2);
+        case Name::Form1:
+            return;  // the window is no record of its own
     }
-    return static_cast<std::size_t>(index);
 }
-}  // namespace
 
 runtime::Label& Form1::Label1(std::int16_t index) {
-    return static_cast<runtime::Label&>(*m_controls[indexOf(kSquares[checkedIndex(index)])]);
+    return m_label1.at(static_cast<std::size_t>(index));
 }
 
 runtime::Shape& Form1::Shape1(std::int16_t index) {
-    return static_cast<runtime::Shape&>(*m_controls[indexOf(kOutlines[checkedIndex(index)])]);
+    return m_shape1.at(static_cast<std::size_t>(index));
 }
 
 }  // namespace window

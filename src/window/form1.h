@@ -2,80 +2,79 @@
 // SPDX-License-Identifier: MIT
 //
 // Form1, the game's window, built from the layout table with every value the
-// table lists. Controls are reached by their names, and array members by
-// index, as the handlers know them: Label1(i), Label3(), Command1(), Timer1().
+// table lists. Handlers reach its controls by name, and array members by
+// index: Label1(i), Label3(), Command1(), Timer1(). Every click and tick of
+// a control is passed, with the control's name and index, to the function
+// the window is built with; the event table decides what, if anything, runs.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <memory>
+#include <functional>
+#include <utility>
 
 #include "layout.h"
 #include "runtime/controls.h"
+#include "runtime/eventloop.h"
 #include "runtime/form.h"
 #include "runtime/timer.h"
 
 namespace window {
 
-template <Kind K>
-struct KindType;
-template <>
-struct KindType<Kind::Label> {
-    using type = runtime::Label;
-};
-template <>
-struct KindType<Kind::CommandButton> {
-    using type = runtime::CommandButton;
-};
-template <>
-struct KindType<Kind::Shape> {
-    using type = runtime::Shape;
-};
-template <>
-struct KindType<Kind::Image> {
-    using type = runtime::Image;
-};
-template <>
-struct KindType<Kind::Timer> {
-    using type = runtime::Timer;
-};
+using Notify = std::function<void(Name, runtime::Notification, std::int16_t index)>;
 
 class Form1 {
 public:
     // Builds the window and its controls; raises a run-time error if the
     // built-in picture cannot be decoded.
-    Form1();
+    explicit Form1(Notify notify);
 
     runtime::Form& form() { return m_form; }
 
-    template <ControlId Id>
-    auto& get() {
-        using T = typename KindType<record(Id).kind>::type;
-        return static_cast<T&>(*m_controls[indexOf(Id)]);
-    }
-    runtime::Object& object(ControlId id) { return *m_controls[indexOf(id)]; }
-    // The control of a record that is drawn; null for timers.
-    runtime::Control* control(ControlId id);
-
-    runtime::Label& Label1(std::int16_t index);  // a square; index 0..8
-    runtime::Shape& Shape1(std::int16_t index);  // a square's outline
-    runtime::Label& Label2() { return get<ControlId::Label2>(); }
-    runtime::Label& Label3() { return get<ControlId::Label3>(); }
-    runtime::Label& Label4() { return get<ControlId::Label4>(); }
-    runtime::Label& Label5() { return get<ControlId::Label5>(); }
-    runtime::Label& Label6() { return get<ControlId::Label6>(); }
-    runtime::Label& Label7() { return get<ControlId::Label7>(); }
-    runtime::Label& Label8() { return get<ControlId::Label8>(); }
-    runtime::CommandButton& Command1() { return get<ControlId::Command1>(); }
-    runtime::CommandButton& Command2() { return get<ControlId::Command2>(); }
-    runtime::CommandButton& Command3() { return get<ControlId::Command3>(); }
-    runtime::Image& Image1() { return get<ControlId::Image1>(); }
-    runtime::Timer& Timer1() { return get<ControlId::Timer1>(); }
-    runtime::Timer& Timer2() { return get<ControlId::Timer2>(); }
+    runtime::Label& Label1(std::int16_t index);    // square `index`: lit to be clicked
+    runtime::Shape& Shape1(std::int16_t index);    // outline of cell `index`, in reading order
+    runtime::Label& Label2() { return m_label2; }  // hidden dot: hides the buttons
+    runtime::Label& Label3() { return m_label3; }  // score
+    runtime::Label& Label4() { return m_label4; }  // hits caption
+    runtime::Label& Label5() { return m_label5; }  // instructions
+    runtime::Label& Label6() { return m_label6; }  // credit line
+    runtime::Label& Label7() { return m_label7; }  // end message
+    runtime::Label& Label8() { return m_label8; }  // hidden spot: uncovers the whole picture
+    runtime::CommandButton& Command1() { return m_command1; }  // Start
+    runtime::CommandButton& Command2() { return m_command2; }  // Stop
+    runtime::CommandButton& Command3() { return m_command3; }  // Konec
+    runtime::Image& Image1() { return m_image1; }              // the hidden picture
+    runtime::Timer& Timer1() { return m_timer1; }              // lights a square
+    runtime::Timer& Timer2() { return m_timer2; }              // darkens every square
 
 private:
-    runtime::Form m_form;  // declared first: its window outlives the handles
-    std::array<std::unique_ptr<runtime::Object>, kControlCount> m_controls;
+    template <class Control, std::size_t... I>
+    static std::array<Control, sizeof...(I)> array(runtime::Form& form, std::index_sequence<I...>) {
+        return {{(static_cast<void>(I), Control(form))...}};
+    }
+    void build(const ControlRecord& r);
+
+    Notify m_notify;
+    runtime::Form m_form;  // before the controls: its window holds their widgets
+    // Bottom to top: Qt stacks a widget above those made before it, so this
+    // is the layout table read backwards.
+    std::array<runtime::Label, kSquareCount> m_label1 =
+        array<runtime::Label>(m_form, std::make_index_sequence<kSquareCount>());
+    runtime::Image m_image1{m_form};
+    runtime::Label m_label2{m_form};
+    runtime::Label m_label3{m_form};
+    runtime::Label m_label4{m_form};
+    std::array<runtime::Shape, kSquareCount> m_shape1 =
+        array<runtime::Shape>(m_form, std::make_index_sequence<kSquareCount>());
+    runtime::Label m_label5{m_form};
+    runtime::Label m_label6{m_form};
+    runtime::Label m_label7{m_form};
+    runtime::Label m_label8{m_form};
+    runtime::CommandButton m_command1{m_form};
+    runtime::CommandButton m_command2{m_form};
+    runtime::CommandButton m_command3{m_form};
+    runtime::Timer m_timer1;
+    runtime::Timer m_timer2;
 };
 
 }  // namespace window

@@ -15,6 +15,7 @@
 #include <QTest>
 #include <cstdio>
 
+#include "cells.h"
 #include "xsession.h"
 
 namespace {
@@ -23,9 +24,6 @@ constexpr int kWait = 30000;  // ms; an upper limit, never a fixed pause
 constexpr QPoint kPictureOrigin(472, 8);
 constexpr QRgb kLit = 0xFFFF8080;
 
-// Top-left corners of the squares' cells, by index.
-const QPoint kCells[9] = {{40, 32},   {184, 32},  {320, 32}, {40, 104}, {184, 104},
-                          {184, 176}, {320, 176}, {40, 176}, {320, 104}};
 // The squares the fixed generator lights first after Start.
 const int kPredicted[] = {6, 4, 5, 2, 2, 6, 0, 6, 7, 6};
 
@@ -181,7 +179,7 @@ QImage tst_E2E::grab() const {
 QList<int> tst_E2E::litSquares(const QImage& shot) const {
     QList<int> lit;
     for (int i = 0; i < 9; ++i) {
-        if (near(shot.pixel(kCells[i] + QPoint(40, 16)), kLit)) {
+        if (near(shot.pixel(insideSquare(i)), kLit)) {
             lit << i;
         }
     }
@@ -256,7 +254,7 @@ void tst_E2E::hitShouldScoreAndUncoverTopRows() {
     for (int attempt = 0; attempt < 20 && rows == 0; ++attempt) {
         QList<int> lit;
         QVERIFY(QTest::qWaitFor([&] { return !(lit = litSquares(grab())).isEmpty(); }, kWait));
-        click(kCells[lit.first()] + QPoint(40, 16));
+        click(insideSquare(lit.first()));
         // The square may have gone dark before the click landed; then try again.
         if (!QTest::qWaitFor([&] { return (rows = pictureRowsShown(grab())) > 0; }, 1000)) {
             qInfo("missed a square that went dark; trying again");
