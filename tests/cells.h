@@ -12,8 +12,8 @@
 
 // The top-left corner of square `square`'s cell (Label1 index).
 inline QPoint cellOf(int square) {
-    const window::Cell& c = window::cellOfSquare(square);
-    return {runtime::twipsToPixels(c.left), runtime::twipsToPixels(c.top)};
+    const window::ControlRecord& r = window::record(window::Name::Label1, square);
+    return {runtime::twipsToPixels(r.left), runtime::twipsToPixels(r.top)};
 }
 
 // A point well inside the square, where its colour shows.

@@ -58,8 +58,7 @@ void tst_Tables::squaresShouldSitInTheirCells() {
     QFETCH(int, square);
     QFETCH(int, outline);
     QFETCH(QRect, cell);
-    const window::Cell& c = window::kCells[static_cast<std::size_t>(outline)];
-    QCOMPARE(int(c.square), square);
+    QCOMPARE(window::outlineOf(square), outline);
     const auto& sq = window::record(Name::Label1, square);
     const auto& ol = window::record(Name::Shape1, outline);
     QCOMPARE(pixelRect(sq), cell);

@@ -161,8 +161,8 @@ void tst_Window::overlappingControlsShouldStackAsListed() {
     QVERIFY(above(f.Command2(), f.Image1()));
     QVERIFY(above(f.Command3(), f.Image1()));
     QVERIFY(above(f.Label7(), f.Label5()));
-    for (const window::Cell& c : window::kCells) {
-        QVERIFY(above(f.Shape1(c.outline), f.Label1(c.square)));
+    for (std::int16_t square = 0; square < window::kSquareCount; ++square) {
+        QVERIFY(above(f.Shape1(window::outlineOf(square)), f.Label1(square)));
     }
 }
 

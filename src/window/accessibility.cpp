@@ -35,16 +35,15 @@ void describeForAccessibility(Form1& form) {
     name(form.Label2(), "Skrýt tlačítka", "Schová tlačítka, aby byl vidět celý obrázek");
     name(form.Label8(), "Odkrýt celý obrázek");
     form.Label3().setAccessiblePrefix(QString::fromUtf8(kScorePrefix));
-    for (const Cell& cell : kCells) {
-        runtime::Shape& shape = form.Shape1(cell.outline);
-        runtime::Label& square = form.Label1(cell.square);
-        const auto where = static_cast<std::size_t>(cell.outline);
+    for (std::int16_t i = 0; i < kSquareCount; ++i) {
+        const auto outline = static_cast<std::int16_t>(outlineOf(i));
+        runtime::Shape& shape = form.Shape1(outline);
+        runtime::Label& square = form.Label1(i);
         square.setAccessibleName(
-            QStringLiteral("Čtverec %1").arg(QString::fromUtf8(kCellNames[where])));
-        shape.setAccessibleName(cellName(cell.outline, square.visible()));
-        square.setVisibilityListener([&shape, outline = cell.outline](bool lit) {
-            shape.setAccessibleName(cellName(outline, lit));
-        });
+            QStringLiteral("Čtverec %1").arg(QString::fromUtf8(kCellNames[std::size_t(outline)])));
+        shape.setAccessibleName(cellName(outline, square.visible()));
+        square.setVisibilityListener(
+            [&shape, outline](bool lit) { shape.setAccessibleName(cellName(outline, lit)); });
     }
 }
 

@@ -5,8 +5,8 @@
 // with the values it has when it is created, each listing only what differs
 // from its kind's defaults. Records are in stacking order, the first on top.
 // Positions and sizes are twips from the top-left corner of the client area;
-// colours are 0x00BBGGRR; texts are UTF-8. The cells of the grid, derived from
-// the records, close the file.
+// colours are 0x00BBGGRR; texts are UTF-8. Which outline frames which square
+// is derived from the records at the end.
 #pragma once
 
 #include <array>
@@ -62,28 +62,6 @@ struct ControlRecord {
     std::int16_t lineWidth = 1;  // outlines, in pixels
     Pointer pointer = Pointer::Arrow;
     int interval = 0;  // timers, milliseconds
-
-    // Settings beyond a kind's defaults, written after the record's builder.
-    constexpr ControlRecord textColour(Colour colour) const {
-        ControlRecord r = *this;
-        r.fore = colour;
-        return r;
-    }
-    constexpr ControlRecord inFont(FontId id) const {
-        ControlRecord r = *this;
-        r.font = id;
-        return r;
-    }
-    constexpr ControlRecord centred() const {
-        ControlRecord r = *this;
-        r.alignment = Alignment::Centre;
-        return r;
-    }
-    constexpr ControlRecord forbiddenPointer() const {
-        ControlRecord r = *this;
-        r.pointer = Pointer::Forbidden;
-        return r;
-    }
 };
 
 struct FormRecord {
@@ -107,7 +85,8 @@ inline constexpr int kSquareCount = 9;                // Label1(0..8), Shape1(0.
 inline constexpr Twips kCellWidth = 1215;
 inline constexpr Twips kCellHeight = 495;
 
-// One builder per kind, with that kind's defaults.
+// Builders for the kinds that come in numbers, with their defaults; the few
+// records with settings of their own spell them out.
 constexpr ControlRecord button(Name n, Twips l, Twips t, Twips w, Twips h, const char* caption) {
     return {.name = n,
             .kind = Kind::CommandButton,
@@ -147,9 +126,6 @@ constexpr ControlRecord outline(std::int8_t i, Twips l, Twips t) {
             .height = kCellHeight,
             .lineWidth = 3};
 }
-constexpr ControlRecord picture(Name n, Twips l, Twips t, Twips w, Twips h) {
-    return {.name = n, .kind = Kind::Image, .left = l, .top = t, .width = w, .height = h};
-}
 constexpr ControlRecord timer(Name n, int interval) {
     return {.name = n, .kind = Kind::Timer, .interval = interval};
 }
@@ -157,16 +133,17 @@ constexpr ControlRecord timer(Name n, int interval) {
 namespace records {
 using enum Name;
 using enum FontId;
+using enum Kind;
 
 // clang-format off
-inline constexpr std::array kLayout{
+inline constexpr auto kLayout = std::to_array<ControlRecord>({
     button(Command3, 7800, 5040, 1215, 615, "Konec"),   // Konec: ends the program
     button(Command2, 9240, 2760, 1215, 495, "Stop"),    // Stop: pauses the game
     timer(Timer2, 600),                                 // darkens every square
     button(Command1, 8040, 2640, 1095, 495, "Start"),   // Start: squares begin to light
     timer(Timer1, 400),                                 // lights a random square
     label(Label8, 11160, 2880, 375, 495),               // hidden spot: uncovers the whole picture
-    label(Label7, 840, 3600, 5775, 375, "Cheat k dostání na adrese: klikoman@example.com :)").inFont(EndMessage),  // end message
+    {.name = Label7, .kind = Label, .left = 840, .top = 3600, .width = 5775, .height = 375, .caption = "Cheat k dostání na adrese: klikoman@example.com :)", .font = EndMessage},  // end message
     label(Label6, 360, 5760, 1455, 255, "© 2026 Klikoman"),  // credit line
     label(Label5, 2280, 3360, 3975, 735, "Cílem hry je klikat na čtverce, které jsou zrovna aktivní. Pokud budete úspěšní, objeví se vám příslušný obrázek"),  // instructions
     outline(8, 4800, 2640),                             // cell outlines, in reading order
@@ -178,10 +155,10 @@ inline constexpr std::array kLayout{
     outline(2, 4800, 480),
     outline(1, 2760, 480),
     outline(0, 600, 480),
-    label(Label4, 1200, 4560, 2175, 495, "Počet zásahů:").textColour(kCaptionColour).inFont(HitsCaption),  // hits caption
-    label(Label3, 3720, 4560, 1575, 495, "0").textColour(kScoreColour).inFont(Score).centred(),  // score
+    {.name = Label4, .kind = Label, .left = 1200, .top = 4560, .width = 2175, .height = 495, .caption = "Počet zásahů:", .fore = kCaptionColour, .font = HitsCaption},  // hits caption
+    {.name = Label3, .kind = Label, .left = 3720, .top = 4560, .width = 1575, .height = 495, .caption = "0", .fore = kScoreColour, .font = Score, .alignment = Alignment::Centre},  // score
     label(Label2, 10920, 6000, 135, 255, "."),          // hidden dot: hides the buttons
-    picture(Image1, 7080, 120, 3750, 5955).forbiddenPointer(),  // the hidden picture
+    {.name = Image1, .kind = Image, .left = 7080, .top = 120, .width = 3750, .height = 5955, .pointer = Pointer::Forbidden},  // the hidden picture
     square(8, 4800, 1560),                              // squares, lit to be clicked
     square(7, 600, 2640),
     square(0, 600, 480),
@@ -191,7 +168,7 @@ inline constexpr std::array kLayout{
     square(3, 600, 1560),
     square(2, 4800, 480),
     square(1, 2760, 480),
-};
+});
 // clang-format on
 }  // namespace records
 
@@ -219,48 +196,26 @@ constexpr bool hasControl(Name name) {
     return false;
 }
 
-// A cell of the grid: where it lies, and the square and outline on it.
-struct Cell {
-    Twips left, top;
-    std::int8_t square;   // Label1 index
-    std::int8_t outline;  // Shape1 index, which is the reading order
-};
-
-// The nine cells in reading order, each square found on its outline's cell.
-constexpr std::array<Cell, kSquareCount> cellsOf() {
-    std::array<Cell, kSquareCount> cells{};
-    for (std::int8_t o = 0; o < kSquareCount; ++o) {
-        const ControlRecord& frame = record(Name::Shape1, o);
-        cells[o] = {frame.left, frame.top, -1, o};
-        for (std::int8_t s = 0; s < kSquareCount; ++s) {
-            const ControlRecord& sq = record(Name::Label1, s);
-            if (sq.left == frame.left && sq.top == frame.top && sq.width == frame.width &&
-                sq.height == frame.height) {
-                cells[o].square = s;
-            }
+// The outline on a square's cell. Outlines go in reading order, squares not.
+constexpr int outlineOf(int square) {
+    const ControlRecord& sq = record(Name::Label1, square);
+    for (int o = 0; o < kSquareCount; ++o) {
+        const ControlRecord& ol = record(Name::Shape1, o);
+        if (ol.left == sq.left && ol.top == sq.top && ol.width == sq.width &&
+            ol.height == sq.height) {
+            return o;
         }
     }
-    return cells;
+    throw "a square lies on no outline's cell";
 }
-inline constexpr std::array<Cell, kSquareCount> kCells = cellsOf();
 
-constexpr bool everySquareHasOneCell() {
-    int seen = 0;
-    for (const Cell& c : kCells) {
-        seen |= c.square >= 0 ? 1 << c.square : 0;
+constexpr bool eachSquareOnItsOwnOutline() {
+    int outlines = 0;
+    for (int square = 0; square < kSquareCount; ++square) {
+        outlines |= 1 << outlineOf(square);
     }
-    return seen == (1 << kSquareCount) - 1;
+    return outlines == (1 << kSquareCount) - 1;
 }
-static_assert(everySquareHasOneCell(), "each square must lie exactly on one outline's cell");
-
-// The cell a square lies in.
-constexpr const Cell& cellOfSquare(int square) {
-    for (const Cell& c : kCells) {
-        if (c.square == square) {
-            return c;
-        }
-    }
-    throw "no such square";
-}
+static_assert(eachSquareOnItsOwnOutline(), "each square must lie exactly on one outline's cell");
 
 }  // namespace window
