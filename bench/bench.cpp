@@ -3,16 +3,19 @@
 //
 // The benchmark: the game beside a bare Qt window of the same size, measured
 // in one run on a private X server, interleaved so both see the same machine.
-// Figures: start-up to first paint, peak memory, CPU while idling with both
-// timers running, timer punctuality, and click-to-repaint latency. Prints a
+// Figures: start-up to the first frame, peak memory, shared objects mapped,
+// wake-ups before Start and while running, CPU, timer punctuality, and
+// click-to-repaint latency. Prints a
 // table with the ratio to the baseline and writes it to a Markdown file.
 #include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QSet>
 #include <QSysInfo>
 #include <QTextStream>
 #include <QThread>
@@ -75,6 +78,40 @@ double cpuSeconds(qint64 pid) {
     const QByteArray s = f.readAll();
     const QList<QByteArray> fields = s.mid(s.lastIndexOf(')') + 2).split(' ');
     return (fields[11].toDouble() + fields[12].toDouble()) / double(sysconf(_SC_CLK_TCK));
+}
+
+// Times the process went to sleep and was woken, over all its threads.
+double wakeUps(qint64 pid) {
+    double total = 0;
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile f(tasks.filePath(task + QStringLiteral("/status")));
+        if (!f.open(QIODevice::ReadOnly)) {
+            continue;
+        }
+        for (const QByteArray& line : f.readAll().split('\n')) {
+            if (line.startsWith("voluntary_ctxt_switches:")) {
+                total += line.mid(24).trimmed().toDouble();
+            }
+        }
+    }
+    return total;
+}
+
+// Shared objects the process has mapped.
+double sharedObjects(qint64 pid) {
+    QFile f(QStringLiteral("/proc/%1/maps").arg(pid));
+    if (!f.open(QIODevice::ReadOnly)) {
+        return NAN;
+    }
+    QSet<QByteArray> objects;
+    for (const QByteArray& line : f.readAll().split('\n')) {
+        const int path = line.indexOf('/');
+        if (path >= 0 && line.contains(".so")) {
+            objects.insert(line.mid(path));
+        }
+    }
+    return objects.size();
 }
 
 double peakKiB(qint64 pid) {
@@ -147,6 +184,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     qputenv("QT_QPA_PLATFORM", "xcb");
+    // Neither the game nor the baseline may start a session bus of its own.
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
     XWatch x;
     if (!x.connect()) {
         std::fprintf(stderr, "bench: no X connection with DAMAGE\n");
@@ -180,13 +219,27 @@ int main(int argc, char** argv) {
         return 1;
     }
     x.moveTo(b.window, QPoint(800, 0));  // side by side, so neither hides the other
+    waitMs(5000);                        // past start-up work
+    // Before Start only the game's Timer2 runs; the baseline runs both timers.
+    const double wakeWindow = o.idleSeconds / 2.0;
+    double wg0 = wakeUps(g.process.processId());
+    double wb0 = wakeUps(b.process.processId());
+    waitMs(int(wakeWindow * 1000));
+    const double wakeReadyGame = (wakeUps(g.process.processId()) - wg0) / wakeWindow;
+    const double wakeReadyBase = (wakeUps(b.process.processId()) - wb0) / wakeWindow;
+    const double objectsGame = sharedObjects(g.process.processId());
+    const double objectsBase = sharedObjects(b.process.processId());
     x.click(g.window, kStart);
-    waitMs(5000);  // past start-up work
+    waitMs(2000);
     const double g0 = cpuSeconds(g.process.processId());
     const double b0 = cpuSeconds(b.process.processId());
+    wg0 = wakeUps(g.process.processId());
+    wb0 = wakeUps(b.process.processId());
     waitMs(o.idleSeconds * 1000);
     const double cpuGame = (cpuSeconds(g.process.processId()) - g0) / o.idleSeconds * 100;
     const double cpuBase = (cpuSeconds(b.process.processId()) - b0) / o.idleSeconds * 100;
+    const double wakeRunGame = (wakeUps(g.process.processId()) - wg0) / o.idleSeconds;
+    const double wakeRunBase = (wakeUps(b.process.processId()) - wb0) / o.idleSeconds;
     const double memGame = peakKiB(g.process.processId());
     const double memBase = peakKiB(b.process.processId());
 
@@ -234,15 +287,21 @@ int main(int argc, char** argv) {
     xs.stop();
 
     const double upRatio = median(upGame) / median(upBase);
-    rows.push_back({"start-up to first paint, median", median(upGame), median(upBase), "ms",
-                    "<= 1.2 x", upRatio <= 1.2});
-    rows.push_back({"start-up, 25th-75th percentile spread",
+    rows.push_back({"first frame, median", median(upGame), median(upBase), "ms", "<= 1.03 x",
+                    upRatio <= 1.03});
+    rows.push_back({"first frame, 25th-75th percentile spread",
                     percentile(upGame, 75) - percentile(upGame, 25),
                     percentile(upBase, 75) - percentile(upBase, 25), "ms", "", true});
-    rows.push_back({"peak resident memory", memGame / 1024, memBase / 1024, "MiB", "<= 1.15 x",
-                    memGame / memBase <= 1.15});
+    rows.push_back({"peak resident memory", memGame / 1024, memBase / 1024, "MiB", "<= 1.03 x",
+                    memGame / memBase <= 1.03});
+    rows.push_back({"shared objects mapped", objectsGame, objectsBase, "", "", true});
+    // Timer2 alone wakes the game 1000/600 times a second; both timers 1000/600 + 1000/400.
+    rows.push_back({"wake-ups before Start", wakeReadyGame, wakeReadyBase, "/s", "<= 1.7 /s",
+                    wakeReadyGame <= 1000.0 / 600 + 0.05});
+    rows.push_back({"wake-ups while running", wakeRunGame, wakeRunBase, "/s", "<= 4.2 /s",
+                    wakeRunGame <= 1000.0 / 600 + 1000.0 / 400 + 0.05});
     rows.push_back(
-        {"CPU while idling, timers on", cpuGame, cpuBase, "% of a core", "< 0.3 %", cpuGame < 0.3});
+        {"CPU while running", cpuGame, cpuBase, "% of a core", "< 0.3 %", cpuGame < 0.3});
     for (int nominal : {400, 600}) {
         const double dg = p99Deviation(tg[nominal], nominal);
         rows.push_back({QStringLiteral("%1 ms tick, median period").arg(nominal),
@@ -250,10 +309,10 @@ int main(int argc, char** argv) {
         rows.push_back({QStringLiteral("%1 ms tick, 99th pct deviation").arg(nominal), dg,
                         p99Deviation(tb[nominal], nominal), "ms", "<= 2 ms", dg <= 2});
     }
-    rows.push_back({"click to repaint, median", median(clickGame), median(clickBase), "ms",
-                    "<= 16 ms", percentile(clickGame, 50) <= 16});
+    rows.push_back(
+        {"click to repaint, median", median(clickGame), median(clickBase), "ms", "", true});
     rows.push_back({"click to repaint, 95th pct", percentile(clickGame, 95),
-                    percentile(clickBase, 95), "ms", "", true});
+                    percentile(clickBase, 95), "ms", "<= 16 ms", percentile(clickGame, 95) <= 16});
 
     QString table = QStringLiteral(
         "| figure | game | baseline | ratio | target | met |\n|---|---|---|---|---|---|\n");
@@ -282,17 +341,41 @@ int main(int argc, char** argv) {
         "clicks on lit squares\n",
         qPrintable(table), qPrintable(machine), o.runs, o.idleSeconds, o.tickSeconds,
         clickGame.size());
+    // The file's own text (the start-up profile) stays; only the part
+    // between the markers is made anew.
+    const QString begin = QStringLiteral("<!-- made by make bench -->\n");
+    const QString end = QStringLiteral("<!-- end of make bench -->\n");
+    QString text;
+    QFile in(o.out);
+    if (in.open(QIODevice::ReadOnly)) {
+        text = QString::fromUtf8(in.readAll());
+        in.close();
+    }
+    QString made;
+    QTextStream m(&made);
+    m << "Made by `make bench` on " << QDateTime::currentDateTimeUtc().toString(Qt::ISODate)
+      << ".\n\nMachine: " << machine << ".\n\nSamples: " << o.runs
+      << " start-ups of each, interleaved; " << o.idleSeconds / 2 << " s idle before Start and "
+      << o.idleSeconds << " s running, side by side; " << o.tickSeconds << " s of timer ticks; "
+      << clickGame.size()
+      << " clicks on lit squares. The baseline is `bench/baseline.cpp`, a bare Qt "
+         "window of the same size with one label, one button and two timers that run "
+         "from the start. Both run with no session bus.\n\n"
+      << table;
+    const int from = text.indexOf(begin);
+    const int to = text.indexOf(end);
+    if (from >= 0 && to > from) {
+        text.replace(from + begin.size(), to - from - begin.size(), made);
+    } else {
+        text = QStringLiteral("# Benchmark results\n\n") + begin + made + end;
+    }
     QFile out(o.out);
     if (out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        QTextStream s(&out);
-        s << "# Benchmark results\n\nMade by `make bench` on "
-          << QDateTime::currentDateTimeUtc().toString(Qt::ISODate) << ".\n\nMachine: " << machine
-          << ".\n\nSamples: " << o.runs << " start-ups of each, interleaved; " << o.idleSeconds
-          << " s idle side by side with both timers on; " << o.tickSeconds << " s of timer ticks; "
-          << clickGame.size()
-          << " clicks on lit squares. The baseline is `bench/baseline.cpp`, a bare Qt "
-             "window of the same size with one label, one button and two timers.\n\n"
-          << table;
+        out.write(text.toUtf8());
     }
-    return 0;
+    bool allMet = true;
+    for (const Row& r : rows) {
+        allMet = allMet && (r.target.isEmpty() || r.met);
+    }
+    return allMet ? 0 : 2;
 }

@@ -32,6 +32,7 @@ private slots:
     void closingWindowShouldEndProgram();
     void keyboardShouldPressFocusedButton();
     void hitAtLimitShouldReportOverflowAndEnd();
+    void undecodablePictureShouldBeReportedWhenUncovered();
     void wholeGameShouldPlayThroughToTheEnd();
 };
 
@@ -338,6 +339,18 @@ void tst_Window::hitAtLimitShouldReportOverflowAndEnd() {
 /** One game from start-up to the end as a player plays it: pause, thirty
  *  hits and two more, every hidden control, and the picture click. Also run
  *  under valgrind, so it touches every handler. */
+/** The picture is decoded only when first uncovered; one that cannot be (a
+ *  broken build) ends the program there with the run-time error report. */
+void tst_Window::undecodablePictureShouldBeReportedWhenUncovered() {
+    PlayedGame g;
+    g.form().Image1().setPicture(QStringLiteral(":/klikoman/no-such-picture.jpg"));
+    QVERIFY(!g.ended());
+    g.startAndLight(1);
+    QVERIFY(g.hitLitSquare());
+    QCOMPARE(g.errorReport(), QStringLiteral("Chyba za běhu 2:\n\nObrázek nelze načíst"));
+    QCOMPARE(g.exitStatus(), 1);
+}
+
 void tst_Window::wholeGameShouldPlayThroughToTheEnd() {
     PlayedGame g;
     window::Form1& f = g.form();

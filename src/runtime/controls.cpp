@@ -5,7 +5,6 @@
 #include "controls.h"
 
 #include <QApplication>
-#include <QImage>
 #include <utility>
 
 #include "errors.h"
@@ -69,6 +68,7 @@ void Control::setHeight(Twips height) {
 void Control::applyGeometry() {
     m_widget->setGeometry(twipsToPixels(m_left), twipsToPixels(m_top), twipsToPixels(m_width),
                           twipsToPixels(m_height));
+    geometryChanged();
 }
 
 void Control::setClickHandler(std::function<void()> handler) {
@@ -174,13 +174,21 @@ Image::Image(Form& form) : Control(new ImageWidget(form.widget())) {
 }
 
 void Image::setPicture(const QString& resource) {
-    const QImage decoded(resource);
-    if (decoded.isNull()) {
+    auto* w = static_cast<ImageWidget*>(widget());
+    w->resource = resource;
+    w->picture = QPixmap();
+    geometryChanged();
+}
+
+void Image::geometryChanged() {
+    auto* w = static_cast<ImageWidget*>(widget());
+    if (w->resource.isEmpty() || !w->isVisible() || w->rect().isEmpty()) {
+        return;
+    }
+    if (!w->decode()) {
+        w->resource.clear();  // reported once
         raisePictureError();
     }
-    // Converted once here so that painting a strip is a plain copy.
-    static_cast<ImageWidget*>(widget())->picture = QPixmap::fromImage(decoded);
-    widget()->update();
 }
 
 void Image::setPointer(Qt::CursorShape shape) {

@@ -49,7 +49,10 @@ public:
 
 protected:
     explicit Control(QWidget* widget);
+    virtual ~Control() = default;
     void takeClicks(ClickTarget* clicks) { m_clicks = clicks; }
+    // Called after every change of position or size.
+    virtual void geometryChanged() {}
 
 private:
     void applyGeometry();
@@ -97,13 +100,19 @@ public:
 };
 
 // A picture drawn at its natural size from the control's top-left corner and
-// clipped to the control's current width and height.
+// clipped to the control's current width and height. It is decoded only when
+// a part of it is first uncovered on the screen: a window that opens with the
+// picture covered never loads an image decoder before the first hit.
 class Image : public Control {
 public:
     explicit Image(Form& form);
-    // Decodes a picture built into the program; raises an error if it cannot.
+    // A picture built into the program. Raises a run-time error, when the
+    // picture is first uncovered, if it cannot be decoded.
     void setPicture(const QString& resource);
     void setPointer(Qt::CursorShape shape);
+
+private:
+    void geometryChanged() override;
 };
 
 }  // namespace runtime

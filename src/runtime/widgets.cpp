@@ -4,6 +4,7 @@
 // Painting and input of the widgets behind the control kinds.
 #include "widgets.h"
 
+#include <QImage>
 #include <QPainter>
 
 namespace runtime {
@@ -58,7 +59,24 @@ ImageWidget::ImageWidget(QWidget* parent) : Clickable<QWidget>(parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
+bool ImageWidget::decode() {
+    const QImage decoded(resource);
+    if (decoded.isNull()) {
+        return false;
+    }
+    // Converted once here so that painting a strip is a plain copy.
+    picture = QPixmap::fromImage(decoded);
+    resource.clear();
+    return true;
+}
+
 void ImageWidget::paintEvent(QPaintEvent*) {
+    // A picture shown from the start, before any size change, decodes here;
+    // one that cannot be decoded shows nothing and is reported when next
+    // resized, inside a handler.
+    if (!resource.isEmpty()) {
+        decode();
+    }
     // Natural size from the top-left corner; the widget's rectangle clips it.
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);  // for fractional scaling

@@ -84,6 +84,9 @@ protected:
 class ImageWidget : public Clickable<QWidget> {
 public:
     explicit ImageWidget(QWidget* parent);
+    // Decodes the resource into the picture once; false if it cannot.
+    bool decode();
+    QString resource;  // empty once decoded, or when there is none
     QPixmap picture;
 
 protected:

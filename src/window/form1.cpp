@@ -67,7 +67,7 @@ Form1::Form1(Notify notify) : m_notify(std::move(notify)) {
         build(r);
     }
     m_form.setFocusOrder({&m_command1, &m_command2, &m_command3});
-    describeForAccessibility(*this);
+    m_assisted.emplace([this] { describeForAccessibility(*this); });
 }
 
 void Form1::build(const ControlRecord& r) {

@@ -11,9 +11,11 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <utility>
 
 #include "layout.h"
+#include "runtime/assistive.h"
 #include "runtime/controls.h"
 #include "runtime/eventloop.h"
 #include "runtime/form.h"
@@ -75,6 +77,7 @@ private:
     runtime::CommandButton m_command3{m_form};
     runtime::Timer m_timer1;
     runtime::Timer m_timer2;
+    std::optional<runtime::WhenAssisted> m_assisted;  // once the controls are built
 };
 
 }  // namespace window
