@@ -19,7 +19,16 @@ LabelWidget::LabelWidget(QWidget* parent) : Clickable<QLabel>(parent) {
 }
 
 void LabelWidget::updateWrap() {
-    setWordWrap(fontMetrics().horizontalAdvance(text()) > width());
+    // Measured only on screen: a hidden label (the end message) would load
+    // its font face at start-up for nothing.
+    if (isVisible()) {
+        setWordWrap(fontMetrics().horizontalAdvance(text()) > width());
+    }
+}
+
+void LabelWidget::showEvent(QShowEvent* event) {
+    updateWrap();
+    Clickable<QLabel>::showEvent(event);
 }
 
 void LabelWidget::resizeEvent(QResizeEvent* event) {

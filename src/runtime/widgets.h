@@ -65,6 +65,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 };
 
 class ButtonWidget : public QPushButton, public ClickTarget {
