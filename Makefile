@@ -75,8 +75,8 @@ windows:
 
 # The .exe played under Wine on a private X server by the real-window test.
 test-windows: windows build
-	KLIKOMAN_EXE=$(CURDIR)/$(WIN_BUILD)/src/app/klikoman.exe \
-	WINEPREFIX=$(CURDIR)/$(WIN_BUILD)/wine $(BUILD)/tests/e2e/tst_e2e
+	KLIKOMAN_EXE=$(CURDIR)/$(WIN_BUILD)/klikoman.exe WINEPREFIX=$(CURDIR)/$(WIN_BUILD)/wine \
+		ctest --test-dir $(BUILD) -R '^e2e$$' --output-on-failure
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(WIN_BUILD)
