@@ -1,14 +1,27 @@
 // SPDX-FileCopyrightText: 2026 Klikoman developers
 // SPDX-License-Identifier: MIT
 //
-// Work for assistive technology, done only once a screen reader or another
-// client is listening: a window that nobody reads aloud starts without it.
+// What assistive technology sees of a window: its controls in reading order
+// (top to bottom, then left to right, as a sighted player reads them, not in
+// the order they are stacked), each with the role it plays, and nothing of
+// the controls a reader should not hear about. The work is done only once a
+// screen reader or another client listens.
 #pragma once
 
 #include <QAccessible>
 #include <functional>
 
+class QWidget;
+
 namespace runtime {
+
+// Marks a window whose controls are read in reading order.
+void readInReadingOrder(QWidget* window);
+// Gives a control the role a reader announces it with.
+void setAccessibleRole(QWidget* widget, QAccessible::Role role);
+// Leaves a control out of what a reader hears: decoration that another
+// control already tells, or a spot a sighted player finds only by chance.
+void hideFromReaders(QWidget* widget);
 
 class WhenAssisted : private QAccessible::ActivationObserver {
 public:

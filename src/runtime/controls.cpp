@@ -21,15 +21,11 @@ bool Control::visible() const {
 }
 
 void Control::setVisible(bool visible) {
-    const bool changed = visible != this->visible();
     m_widget->setVisible(visible);
     // Qt leaves the focus on a hidden widget when no other can take it, and
     // the keyboard would then press a button nobody can see.
     if (!visible && m_widget->hasFocus()) {
         m_widget->clearFocus();
-    }
-    if (changed && m_visibilityListener) {
-        m_visibilityListener(visible);
     }
 }
 
@@ -41,10 +37,6 @@ void Control::setAccessibleName(const QString& name) {
 
 void Control::setAccessibleDescription(const QString& description) {
     m_widget->setAccessibleDescription(description);
-}
-
-void Control::setVisibilityListener(std::function<void(bool)> listener) {
-    m_visibilityListener = std::move(listener);
 }
 
 void Control::move(Twips left, Twips top, Twips width, Twips height) {

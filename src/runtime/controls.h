@@ -42,8 +42,6 @@ public:
     // What assistive technology reads for the control.
     void setAccessibleName(const QString& name);
     void setAccessibleDescription(const QString& description);
-    // Called when Visible changes, with the new value; not for a repeated value.
-    void setVisibilityListener(std::function<void(bool)> listener);
 
     QWidget* widget() const { return m_widget; }
 
@@ -59,7 +57,6 @@ private:
 
     QWidget* m_widget;                // owned by the form's window
     ClickTarget* m_clicks = nullptr;  // stays null where the kind takes no clicks
-    std::function<void(bool)> m_visibilityListener;
     Twips m_left = 0;
     Twips m_top = 0;
     Twips m_width = 0;

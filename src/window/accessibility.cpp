@@ -1,49 +1,40 @@
 // SPDX-FileCopyrightText: 2026 Klikoman developers
 // SPDX-License-Identifier: MIT
 //
-// Accessible names and descriptions for Form1's controls.
+// Accessible names and roles for Form1's controls.
 #include "accessibility.h"
 
 #include <QString>
 
 #include "form1.h"
+#include "runtime/assistive.h"
 
 namespace window {
 
-namespace {
-
-QString cellName(std::int16_t outline, bool lit) {
-    return QStringLiteral("Políčko %1: %2")
-        .arg(QString::fromUtf8(kCellNames[static_cast<std::size_t>(outline)]),
-             lit ? QStringLiteral("svítí") : QStringLiteral("nesvítí"));
-}
-
-void name(runtime::Control& control, const char* name, const char* description = nullptr) {
-    control.setAccessibleName(QString::fromUtf8(name));
-    if (description) {
-        control.setAccessibleDescription(QString::fromUtf8(description));
+void arrangeForReaders(Form1& form) {
+    runtime::readInReadingOrder(form.form().widget());
+    runtime::setAccessibleRole(form.Image1().widget(), QAccessible::Graphic);
+    runtime::setAccessibleRole(form.Label7().widget(), QAccessible::AlertMessage);
+    for (runtime::Control* repeats : {static_cast<runtime::Control*>(&form.Label4()),
+                                      static_cast<runtime::Control*>(&form.Label8())}) {
+        runtime::hideFromReaders(repeats->widget());
+    }
+    for (std::int16_t i = 0; i < kSquareCount; ++i) {
+        runtime::hideFromReaders(form.Shape1(i).widget());
     }
 }
 
-}  // namespace
-
 void describeForAccessibility(Form1& form) {
-    name(form.Command1(), "Start", "Spustí nebo znovu rozběhne hru");
-    name(form.Command2(), "Stop", "Pozastaví hru");
-    name(form.Command3(), "Konec", "Ukončí program");
-    name(form.Image1(), "Obrázek", "Kliknutím na obrázek se program ukončí");
-    name(form.Label2(), "Skrýt tlačítka", "Schová tlačítka, aby byl vidět celý obrázek");
-    name(form.Label8(), "Odkrýt celý obrázek");
+    form.Command1().setAccessibleDescription(QStringLiteral("Spustí nebo znovu rozběhne hru"));
+    form.Command2().setAccessibleDescription(QStringLiteral("Pozastaví hru"));
+    form.Command3().setAccessibleDescription(QStringLiteral("Ukončí program"));
+    form.Image1().setAccessibleName(QStringLiteral("Obrázek"));
     form.Label3().setAccessiblePrefix(QString::fromUtf8(kScorePrefix));
+    form.Label7().setAccessibleName(form.Label7().caption());
     for (std::int16_t i = 0; i < kSquareCount; ++i) {
-        const auto outline = static_cast<std::int16_t>(outlineOf(i));
-        runtime::Shape& shape = form.Shape1(outline);
-        runtime::Label& square = form.Label1(i);
-        square.setAccessibleName(
-            QStringLiteral("Čtverec %1").arg(QString::fromUtf8(kCellNames[std::size_t(outline)])));
-        shape.setAccessibleName(cellName(outline, square.visible()));
-        square.setVisibilityListener(
-            [&shape, outline](bool lit) { shape.setAccessibleName(cellName(outline, lit)); });
+        form.Label1(i).setAccessibleName(
+            QStringLiteral("Čtverec %1")
+                .arg(QString::fromUtf8(kCellNames[std::size_t(outlineOf(i))])));
     }
 }
 

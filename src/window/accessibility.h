@@ -1,10 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Klikoman developers
 // SPDX-License-Identifier: MIT
 //
-// Czech names for assistive technology. A screen reader cannot see a square
-// light up, so each cell's outline, which is always there, says which cell it
-// is and whether its square is lit; the score reads as the score, and the
-// picture and the two hidden controls say what a click on them does.
+// What a screen reader says of Form1, in Czech. It reads the window as a
+// sighted player sees it: the picture, the squares that are lit (each named
+// for its cell, so lighting up or going dark is reported once, by the square
+// itself), the instructions, the buttons, the score as "Počet zásahů: 5" and
+// the end message, which is announced as an alert when it appears. The
+// outlines and the score's caption, which only repeat what the squares and
+// the score say, are left out, and so is the hidden spot; the dot is read as
+// the dot it is.
 #pragma once
 
 #include <array>
@@ -14,15 +18,19 @@ namespace window {
 class Form1;
 
 // The cells in reading order, as the outlines Shape1(0) to Shape1(8) stand.
+// clang-format off
 inline constexpr std::array<const char*, 9> kCellNames{
-    "vlevo nahoře",     "uprostřed nahoře", "vpravo nahoře",  "vlevo uprostřed", "uprostřed",
-    "vpravo uprostřed", "vlevo dole",       "uprostřed dole", "vpravo dole"};
+    "vlevo nahoře", "uprostřed nahoře", "vpravo nahoře",
+    "vlevo uprostřed", "uprostřed", "vpravo uprostřed",
+    "vlevo dole", "uprostřed dole", "vpravo dole"};
 // clang-format on
 
 inline constexpr const char* kScorePrefix = "Počet zásahů";
 
-// Names every control a player can use, and keeps the cells' names in step
-// with their squares.
+// Roles, reading order and what is left out, fixed before Qt first asks: a
+// handful of flags on the widgets, so done with the window.
+void arrangeForReaders(Form1& form);
+// Names for every control a reader tells about, once a reader listens.
 void describeForAccessibility(Form1& form);
 
 }  // namespace window

@@ -61,6 +61,9 @@ void setUp(runtime::Timer& timer, const ControlRecord& r) {
 }  // namespace
 
 Form1::Form1(Notify notify) : m_notify(std::move(notify)) {
+    // Before any caption is set: Qt settles a control's accessible kind the
+    // first time the control reports a change.
+    arrangeForReaders(*this);
     m_form.setCaption(text(kForm1.caption));
     m_form.setClientSize(kForm1.clientWidth, kForm1.clientHeight);
     for (const ControlRecord& r : kLayout) {
