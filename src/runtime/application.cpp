@@ -124,6 +124,14 @@ int start(const ProjectDescription& project) {
     }
     const int status = runEventLoop();
     program.reset();  // widgets go before the application object
+    // Qt 6.4's Wayland client can hang as it closes its connection (the
+    // display waits for its event thread, which waits for events that never
+    // come), leaving a process without a window. The window is gone and the
+    // game keeps nothing: the process ends here.
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
     return status;
 }
 
