@@ -10,7 +10,9 @@
 #include <QImage>
 #include <QTest>
 #include <QWidget>
+#include <QtMath>
 
+#include "cells.h"
 #include "playedgame.h"
 #include "window/picture.h"
 
@@ -66,6 +68,7 @@ private slots:
     void layoutFontsShouldResolveToMetricTwins();
     void textsShouldFitTheirLabels_data();
     void textsShouldFitTheirLabels();
+    void scaledWindowShouldStayWhole();
 };
 
 /** The picture is inside the program and Qt can decode it. */
@@ -206,25 +209,90 @@ void tst_Rendering::textsShouldFitTheirLabels() {
         }
     }
     QVERIFY(!ink.isEmpty());
-    // Ink up to the right or bottom edge is text cut off by the label.
-    QVERIFY2(ink.right() < w->width() - 1 && ink.bottom() < w->height() - 1,
+    // Ink up to the right or bottom edge is text cut off by the label. The
+    // grab has the screen's pixels, which may be more than the label's.
+    QVERIFY2(ink.right() < shot.width() - 1 && ink.bottom() < shot.height() - 1,
              qPrintable(QStringLiteral("ink %1,%2 %3x%4 in a %5x%6 label")
                             .arg(ink.x())
                             .arg(ink.y())
                             .arg(ink.width())
                             .arg(ink.height())
-                            .arg(w->width())
-                            .arg(w->height())));
+                            .arg(shot.width())
+                            .arg(shot.height())));
+    const qreal scale = w->devicePixelRatioF();
     const QFontMetrics metrics(w->font());
-    const int lineWidth = metrics.tightBoundingRect(text).width();
+    const int lineWidth = qFloor(metrics.tightBoundingRect(text).width() * scale);
+    const int lineHeight = qCeil(metrics.height() * scale);
     if (oneLine) {  // the whole text's ink, side by side
-        QVERIFY2(ink.width() >= lineWidth - 2,
+        QVERIFY2(ink.width() >= lineWidth - 2 * qCeil(scale),
                  qPrintable(QStringLiteral("%1 of %2 pixels drawn on the first line")
                                 .arg(ink.width())
                                 .arg(lineWidth)));
-        QVERIFY(ink.height() <= metrics.height());
+        QVERIFY(ink.height() <= lineHeight);
     } else {
-        QVERIFY(ink.height() > metrics.height());
+        QVERIFY(ink.height() > lineHeight);
+    }
+}
+
+/** However many screen pixels a logical pixel takes (the tests run again at
+ *  QT_SCALE_FACTOR 1.25, 1.5 and 2): each outline frames its square with no
+ *  gap and no overlap, one hit uncovers 13 logical rows of the picture, and
+ *  the whole picture is drawn smoothly scaled, with no seam between strips. */
+void tst_Rendering::scaledWindowShouldStayWhole() {
+    PlayedGame g;
+    QWidget* window = g.form().form().widget();
+    const qreal d = window->devicePixelRatioF();
+    const auto device = [d](QPoint p) { return QPoint(qRound(p.x() * d), qRound(p.y() * d)); };
+    g.startAndLight(1);  // square 6
+    QVERIFY(g.hitLitSquare());
+    QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb background = shot.pixel(device(QPoint(450, 60)));
+
+    // From the middle of the lit square outwards: light red, then the
+    // outline's dark line 3 logical pixels wide, then the window.
+    const QPoint middle = device(insideSquare(6));
+    for (QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+        QPoint p = middle;
+        while (shot.pixel(p) == qRgb(255, 128, 128)) {
+            p += step;
+        }
+        int line = 0;
+        for (; qGray(shot.pixel(p)) < 64; p += step) {
+            ++line;
+        }
+        QVERIFY2(line >= qFloor(3 * d) && line <= qCeil(3 * d),
+                 qPrintable(QStringLiteral("outline %1 pixels wide at %2").arg(line).arg(d)));
+        QCOMPARE(shot.pixel(p), background);
+    }
+
+    // One hit: 13 logical rows of the picture, whatever the scale.
+    const QPoint column = device(kPictureOrigin + QPoint(20, 0));
+    int rows = 0;
+    while (shot.pixel(column + QPoint(0, rows)) != background) {
+        ++rows;
+    }
+    QVERIFY2(rows >= qFloor(13 * d) && rows <= qCeil(13 * d),
+             qPrintable(QStringLiteral("%1 rows at %2").arg(rows).arg(d)));
+
+    // The whole picture against one smooth scaling of it: no row stands out.
+    g.click(g.form().Label8());
+    g.click(g.form().Label2());  // the buttons out of the way
+    shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage expected = picture().scaled(qRound(250 * d), qRound(397 * d),
+                                             Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QPoint origin = device(kPictureOrigin);
+    for (int y = 1; y < expected.height() - 1; ++y) {
+        int difference = 0;
+        for (int x = 1; x < expected.width() - 1; ++x) {
+            const QRgb a = shot.pixel(origin + QPoint(x, y));
+            const QRgb b = expected.pixel(x, y);
+            difference += qAbs(qGray(a) - qGray(b));
+        }
+        QVERIFY2(difference / (expected.width() - 2) <= 12,
+                 qPrintable(QStringLiteral("row %1 differs by %2 on average at %3")
+                                .arg(y)
+                                .arg(difference / (expected.width() - 2))
+                                .arg(d)));
     }
 }
 
