@@ -30,6 +30,7 @@ private slots:
     void nothingShouldBeDoneBeforeAReaderListens();
     void windowShouldReadInReadingOrder();
     void scoreShouldReadWithWhatItCounts();
+    void squareShouldReadAsHiddenWhileDark();
 };
 
 /** Naming controls waits until an assistive client listens. */
@@ -84,6 +85,20 @@ void tst_Accessibility::scoreShouldReadWithWhatItCounts() {
     QVERIFY(g.hitLitSquare());
     QCOMPARE(g.windowInterface()->child(14)->text(QAccessible::Name),
              QStringLiteral("Počet zásahů: 1"));
+}
+
+/** A square's widget stays shown while the square is dark, so the square
+ *  itself must read as hidden while dark. (What the reader is told when it
+ *  lights and goes dark is heard on the real bus, tests/atspi.) */
+void tst_Accessibility::squareShouldReadAsHiddenWhileDark() {
+    AssistedGame g;
+    QAccessibleInterface* square = g.windowInterface()->child(9);  // bottom right
+    QCOMPARE(square->object(), g.form().Label1(6).widget());
+    QVERIFY(square->state().invisible);
+    g.startAndLight(1);  // lights square 6
+    QVERIFY(!square->state().invisible);
+    g.tickTimer2();
+    QVERIFY(square->state().invisible);
 }
 
 QTEST_MAIN(tst_Accessibility)

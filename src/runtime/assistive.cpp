@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "widgets.h"
+
 namespace runtime {
 
 namespace {
@@ -50,6 +52,26 @@ private:
     }
 };
 
+// A label reads as its text unless it was given a name, and as hidden while
+// the runtime hides it (its widget stays shown).
+class LabelInterface : public QAccessibleWidget {
+public:
+    LabelInterface(LabelWidget* w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
+
+    QString text(QAccessible::Text t) const override {
+        const QString text = QAccessibleWidget::text(t);
+        return t == QAccessible::Name && text.isEmpty() ? label()->text() : text;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.invisible = s.invisible || !label()->shown();
+        return s;
+    }
+
+private:
+    LabelWidget* label() const { return static_cast<LabelWidget*>(widget()); }
+};
+
 QAccessibleInterface* factory(const QString&, QObject* object) {
     auto* w = qobject_cast<QWidget*>(object);
     if (w == nullptr) {
@@ -59,6 +81,10 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
         return new ReadingOrderWindow(w);
     }
     const QVariant role = w->property(kRole);
+    if (auto* label = dynamic_cast<LabelWidget*>(w)) {
+        return new LabelInterface(
+            label, role.isValid() ? QAccessible::Role(role.toInt()) : QAccessible::StaticText);
+    }
     return role.isValid() ? new QAccessibleWidget(w, QAccessible::Role(role.toInt())) : nullptr;
 }
 

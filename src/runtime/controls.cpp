@@ -90,6 +90,14 @@ Label::Label(Form& form) : Control(new LabelWidget(form.widget())) {
     takeClicks(labelOf(*this));
 }
 
+bool Label::visible() const {
+    return labelOf(*this)->shown();
+}
+
+void Label::setVisible(bool visible) {
+    labelOf(*this)->setShown(visible);
+}
+
 QString Label::caption() const {
     return labelOf(*this)->text();
 }

@@ -28,8 +28,8 @@ public:
     Control(const Control&) = delete;  // the widget knows one handle
     Control& operator=(const Control&) = delete;
 
-    bool visible() const;
-    void setVisible(bool visible);
+    virtual bool visible() const;
+    virtual void setVisible(bool visible);
 
     Twips width() const { return m_width; }
     Twips height() const { return m_height; }
@@ -66,6 +66,8 @@ private:
 class Label : public Control {
 public:
     explicit Label(Form& form);
+    bool visible() const override;
+    void setVisible(bool visible) override;
     QString caption() const;
     void setCaption(const QString& caption);
     void setBackColor(Colour colour);

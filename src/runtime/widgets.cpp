@@ -4,6 +4,7 @@
 // Painting and input of the widgets behind the control kinds.
 #include "widgets.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QPainter>
 
@@ -18,11 +19,37 @@ LabelWidget::LabelWidget(QWidget* parent) : Clickable<QLabel>(parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
+void LabelWidget::setShown(bool shown) {
+    if (shown == m_shown) {
+        return;
+    }
+    m_shown = shown;
+    setAttribute(Qt::WA_TransparentForMouseEvents, !shown);
+    setAutoFillBackground(shown);  // hidden, the window shows through
+    if (!shown) {
+        forgetPress();
+    }
+    updateWrap();
+    update();
+    // Qt tells a reader when a widget is shown or hidden; here the runtime
+    // does, and only when one listens.
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(this, shown ? QAccessible::ObjectShow : QAccessible::ObjectHide);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
 void LabelWidget::updateWrap() {
     // Measured only on screen: a hidden label (the end message) would load
     // its font face at start-up for nothing.
-    if (isVisible()) {
+    if (m_shown && isVisible()) {
         setWordWrap(fontMetrics().horizontalAdvance(text()) > width());
+    }
+}
+
+void LabelWidget::paintEvent(QPaintEvent* event) {
+    if (m_shown) {
+        Clickable<QLabel>::paintEvent(event);
     }
 }
 

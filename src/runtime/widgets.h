@@ -48,24 +48,37 @@ protected:
         }
     }
     void hideEvent(QHideEvent* event) override {
-        m_pressed = false;  // a square that goes dark mid-click was missed
+        forgetPress();
         Base::hideEvent(event);
     }
+    // A control that is hidden mid-click was missed.
+    void forgetPress() { m_pressed = false; }
 
 private:
     bool m_pressed = false;
 };
 
+// A label is drawn by the window it lies on, as a part of it: hiding it stops
+// the drawing and lets clicks through to whatever lies beneath, while the
+// widget itself stays shown. Showing a widget makes Qt ask the window system
+// where the pointer is, a round trip that would wake the game each time a
+// square lights.
 class LabelWidget : public Clickable<QLabel> {
 public:
     explicit LabelWidget(QWidget* parent);
+    bool shown() const { return m_shown; }
+    void setShown(bool shown);
     // Wraps at words only when the text is wider than the label: Qt would
     // otherwise break a line that fits to the pixel.
     void updateWrap();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+
+private:
+    bool m_shown = true;
 };
 
 class ButtonWidget : public QPushButton, public ClickTarget {
