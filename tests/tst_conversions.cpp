@@ -58,6 +58,9 @@ void tst_Conversions::toIntegerShouldRoundHalvesToEven_data() {
     QTest::newRow("half down to even") << 2.5 << 2;
     QTest::newRow("half up to even") << 3.5 << 4;
     QTest::newRow("negative half") << -0.5 << 0;
+    QTest::newRow("negative half down to even") << -1.5 << -2;
+    QTest::newRow("negative half up to even") << -2.5 << -2;
+    QTest::newRow("bottom half up to even") << -32768.5 << -32768;
     QTest::newRow("near top") << 32767.4 << 32767;
     QTest::newRow("near bottom") << -32768.4 << -32768;
 }
@@ -93,6 +96,10 @@ void tst_Conversions::wholePartShouldRoundDown_data() {
     QTest::newRow("just below 9") << 8.999999 << 8.0;
     QTest::newRow("whole") << 3.0 << 3.0;
     QTest::newRow("negative") << -0.5 << -1.0;
+    QTest::newRow("negative whole") << -3.0 << -3.0;
+    QTest::newRow("tiny negative") << -1e-300 << -1.0;
+    QTest::newRow("beyond 2^53") << 0x1p53 + 2 << 0x1p53 + 2;
+    QTest::newRow("beyond -2^63") << -0x1p64 << -0x1p64;
 }
 
 void tst_Conversions::wholePartShouldRoundDown() {
