@@ -7,8 +7,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFontDatabase>
-#include <QHash>
-#include <algorithm>
+#include <array>
+#include <cstring>
 
 #include "twips.h"
 
@@ -27,20 +27,28 @@ constexpr StandIns kStandIns[] = {
     {"Times New Roman", {"Liberation Serif", "DejaVu Serif", nullptr}},
 };
 
-// The face each named face is drawn with, found once.
-QHash<QString, QString>& drawnWith() {
-    static QHash<QString, QString> faces;
+// The face each of them is drawn with, found once by installFonts().
+std::array<QString, std::size(kStandIns)>& drawnWith() {
+    static std::array<QString, std::size(kStandIns)> faces;
     return faces;
+}
+
+QString faceFor(const char* named) {
+    for (std::size_t i = 0; i < std::size(kStandIns); ++i) {
+        if (std::strcmp(kStandIns[i].face, named) == 0 && !drawnWith()[i].isEmpty()) {
+            return drawnWith()[i];
+        }
+    }
+    return QString::fromLatin1(named);
 }
 
 }  // namespace
 
 QFont toQFont(const FontSpec& named) {
-    const QString face = QString::fromLatin1(named.face);
     // Qt, asked for a face the system lacks, has fontconfig sort every face
     // on the system before it tries the stand-ins; the face that is there is
     // asked for instead.
-    QFont font(drawnWith().value(face, face));
+    QFont font(faceFor(named.face));
     // Pixel sizes keep text in step with the layout's logical pixels on any screen.
     font.setPixelSize(pointsToPixels(named.points));
     font.setBold(named.bold);
@@ -56,24 +64,20 @@ void installFonts() {
         QFontDatabase::addApplicationFont(carried.filePath(file));
     }
 #endif
-    // hasFamily() would run fontconfig's substitution rules for each name.
-    const QStringList installed = QFontDatabase::families();
-    const auto isInstalled = [&installed](const QString& face) {
-        // A face some foundries make is listed as "Face [Foundry]".
-        return std::any_of(installed.begin(), installed.end(), [&face](const QString& f) {
-            return f.compare(face, Qt::CaseInsensitive) == 0 ||
-                   (f.startsWith(face + QStringLiteral(" ["), Qt::CaseInsensitive));
-        });
-    };
-    for (const StandIns& s : kStandIns) {
-        QString face = QString::fromLatin1(s.face);
+    // One list of names: hasFamily() would run fontconfig's rules for each.
+    QStringList installed = QFontDatabase::families();
+    for (QString& family : installed) {
+        family = family.section(QStringLiteral(" ["), 0, 0);  // "Face [Foundry]"
+    }
+    for (std::size_t i = 0; i < std::size(kStandIns); ++i) {
+        const StandIns& s = kStandIns[i];
+        drawnWith()[i] = QString::fromLatin1(s.face);
         for (const char* standIn : s.standIns) {
-            if (isInstalled(face) || standIn == nullptr) {
+            if (installed.contains(drawnWith()[i], Qt::CaseInsensitive) || standIn == nullptr) {
                 break;
             }
-            face = QString::fromLatin1(standIn);
+            drawnWith()[i] = QString::fromLatin1(standIn);
         }
-        drawnWith().insert(QString::fromLatin1(s.face), face);
     }
     QApplication::setFont(toQFont(kDefaultFont));
 }
