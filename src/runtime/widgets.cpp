@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QImage>
 #include <QPainter>
+#include <utility>
 
 namespace runtime {
 
@@ -93,15 +94,19 @@ void ShapeWidget::paintEvent(QPaintEvent*) {
 
 ImageWidget::ImageWidget(QWidget* parent) : Clickable<QWidget>(parent) {
     setFocusPolicy(Qt::NoFocus);
+    // The picture stays put as the control grows: only the part a hit
+    // uncovers is drawn, not the whole picture again.
+    setAttribute(Qt::WA_StaticContents);
 }
 
 bool ImageWidget::decode() {
-    const QImage decoded(resource);
+    QImage decoded(resource);
     if (decoded.isNull()) {
         return false;
     }
-    // Converted once here so that painting a strip is a plain copy.
-    picture = QPixmap::fromImage(decoded);
+    // Converted once here so that painting a strip is a plain copy; in place,
+    // so the picture is never held twice.
+    picture = QPixmap::fromImage(std::move(decoded));
     resource.clear();
     return true;
 }
