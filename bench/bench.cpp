@@ -31,7 +31,8 @@ namespace {
 const QSize kWindow(776, 421);
 const QPoint kStart(572, 192);
 const QRect kScore(248, 304, 105, 33);
-const QRect kPictureTop(472, 8, 250, 13);
+// Where the picture lies: each hit draws the strip it uncovers, a strip lower each time.
+const QRect kPicture(472, 8, 250, 397);
 
 struct Options {
     QString game, baseline, probe, out;
@@ -266,7 +267,7 @@ int main(int argc, char** argv) {
         QElapsedTimer t;
         t.start();
         x.click(g.window, insideSquare(lit));
-        const double ms = x.awaitRepaint(g.window, {kScore, kPictureTop}, t, 200);
+        const double ms = x.awaitRepaint(g.window, {kScore, kPicture}, t, 200);
         if (ms >= 0) {  // otherwise the square went dark before the click landed
             clickGame.push_back(ms);
         }
