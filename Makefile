@@ -48,7 +48,7 @@ test-asan:
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --test-dir $(ASAN_BUILD) --output-on-failure --parallel $(JOBS)
 
-# Takes about four minutes; writes bench/RESULTS.md.
+# Takes about five minutes; writes bench/RESULTS.md.
 bench: build
 	$(BUILD)/bench/klikoman-bench --game $(BUILD)/src/app/klikoman \
 		--baseline $(BUILD)/bench/klikoman-baseline --probe $(BUILD)/bench/klikoman-probe \

@@ -36,7 +36,7 @@ const QRect kPicture(472, 8, 250, 397);
 
 struct Options {
     QString game, baseline, probe, out;
-    int runs = 25;
+    int runs = 40;
     int idleSeconds = 60;
     int tickSeconds = 60;
     int clicks = 20;
@@ -174,7 +174,7 @@ int main(int argc, char** argv) {
     o.baseline = arg(args, "--baseline");
     o.probe = arg(args, "--probe");
     o.out = arg(args, "--out", "RESULTS.md");
-    o.runs = arg(args, "--runs", "25").toInt();
+    o.runs = arg(args, "--runs", "40").toInt();
     o.idleSeconds = arg(args, "--idle", "60").toInt();
     o.tickSeconds = arg(args, "--ticks", "60").toInt();
 
