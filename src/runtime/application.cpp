@@ -102,8 +102,9 @@ void prepareApplication(const ProjectDescription& project) {
 
 int start(const ProjectDescription& project) {
     keepToTheSessionBusThatExists();
-    // On X11 Qt paints through shared-memory images, and the server answers
-    // every repaint with a completion event that wakes the process twice.
+    // On X11 Qt paints through shared-memory images, and before it paints
+    // over an area it put that way since it last asked, it waits for the
+    // server (a round trip that wakes the process twice): nearly every tick.
     // For a window this small a plain image write costs nothing more, and
     // the game sleeps between ticks. A desktop that sets the variable wins.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
