@@ -22,7 +22,8 @@ inline constexpr FontSpec kDefaultFont{"MS Sans Serif", 8.0, false};
 
 QFont toQFont(const FontSpec& named);
 
-// Registers the stand-in faces and makes kDefaultFont the application's font.
+// Registers the faces the program carries, finds once the face each named
+// face is drawn with, and makes kDefaultFont the application's font.
 void installFonts();
 
 }  // namespace runtime
