@@ -32,7 +32,8 @@ QString integerText(std::int16_t value) {
 }
 
 std::int16_t toInteger(double value) {
-    // Only values within half a unit of the range can round into it.
+    // Nothing a whole unit or more outside the range rounds into it; the
+    // check also keeps the conversion below defined.
     if (!(value > std::numeric_limits<std::int16_t>::min() - 1.0 &&
           value < std::numeric_limits<std::int16_t>::max() + 1.0)) {
         raiseOverflow();  // NaN lands here too
