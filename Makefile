@@ -3,7 +3,7 @@ BUILD ?= build
 TYPE ?= Release
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build run test test-asan bench soak install package check-package windows \
+.PHONY: all game build run test test-asan bench soak install package check-package windows \
 	test-windows clean
 
 all: build
@@ -11,10 +11,17 @@ all: build
 $(BUILD)/CMakeCache.txt:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(TYPE) -DBUILD_TESTING=ON -DKLIKOMAN_BENCH=ON
 
+# The game alone, as ./run.sh builds it.
+game: $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) --target klikoman --parallel $(JOBS)
+
+# Everything; configured again first, so that test tools installed since the
+# first configure are found.
 build: $(BUILD)/CMakeCache.txt
+	cmake -S . -B $(BUILD) >/dev/null
 	cmake --build $(BUILD) --parallel $(JOBS)
 
-run: build
+run: game
 	@if [ -z "$${DISPLAY:-}" ] && [ -z "$${WAYLAND_DISPLAY:-}" ]; then \
 		echo "klikoman: no display (DISPLAY and WAYLAND_DISPLAY are unset); start it from a desktop session."; \
 		exit 1; \
@@ -63,7 +70,7 @@ soak: build
 # ~/.cache/klikoman, then packed into $(WIN_BUILD)/klikoman-1.00-win64.zip.
 WIN_BUILD ?= build-windows
 windows:
-	scripts/install-deps --windows
+	scripts/install-deps windows
 	@qt=$$(scripts/build-qt-windows | tail -n 1) && \
 	if [ ! -f $(WIN_BUILD)/CMakeCache.txt ]; then \
 		cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -75,7 +82,7 @@ windows:
 
 # The .exe played under Wine on a private X server by the real-window test.
 test-windows: windows build
-	KLIKOMAN_EXE=$(CURDIR)/$(WIN_BUILD)/klikoman.exe WINEPREFIX=$(CURDIR)/$(WIN_BUILD)/wine \
+	KLIKOMAN_BACKEND=wine KLIKOMAN_EXE=$(CURDIR)/$(WIN_BUILD)/klikoman.exe WINEPREFIX=$(CURDIR)/$(WIN_BUILD)/wine \
 		ctest --test-dir $(BUILD) -R '^e2e$$' --output-on-failure
 
 clean:

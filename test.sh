@@ -2,5 +2,5 @@
 # Installs what is missing, builds Klikoman and runs every test headless.
 set -eu
 cd "$(dirname "$0")"
-scripts/install-deps
+scripts/install-deps test
 exec make test
