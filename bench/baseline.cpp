@@ -12,10 +12,12 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "cells.h"
 #include "tickprobe.h"
 
 namespace {
-const QRect kCell(320, 176, 81, 33);
+// The game's places: a square's cell, the score and Start.
+const QRect kCell = pixelRect(window::Name::Label1, 6);
 
 class Window : public QWidget {
 public:
@@ -34,11 +36,11 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     Window window;
     window.setWindowTitle(QStringLiteral("Baseline"));
-    window.resize(776, 421);
+    window.resize(clientSize());
     QLabel label(QStringLiteral("0"), &window);
-    label.setGeometry(248, 304, 105, 33);
+    label.setGeometry(pixelRect(window::Name::Label3));
     QPushButton button(QStringLiteral("Start"), &window);
-    button.setGeometry(536, 176, 73, 33);
+    button.setGeometry(pixelRect(window::Name::Command1));
     int clicks = 0;
     QObject::connect(&button, &QPushButton::clicked,
                      [&] { label.setText(QString::number(++clicks)); });

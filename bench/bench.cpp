@@ -21,18 +21,19 @@
 #include <QThread>
 #include <cstdio>
 
-#include "cells.h"
 #include "stats.h"
-#include "xsession.h"
-#include "xwatch.h"
+#include "x11desktop.h"
 
 namespace {
 
-const QSize kWindow(776, 421);
-const QPoint kStart(572, 192);
-const QRect kScore(248, 304, 105, 33);
+using window::Name;
+using Running = Desktop::Program;
+const QString kGame = QStringLiteral("Klikoman");
+const QString kBaseline = QStringLiteral("Baseline");
+const QPoint kStart = centreOf(Name::Command1);  // the baseline's button lies there too
+const QRect kScore = pixelRect(Name::Label3);    // and its label here
 // Where the picture lies: each hit draws the strip it uncovers, a strip lower each time.
-const QRect kPicture(472, 8, 250, 397);
+const QRect kPicture = pixelRect(Name::Image1);
 
 struct Options {
     QString game, baseline, probe, out;
@@ -42,32 +43,19 @@ struct Options {
     int clicks = 20;
 };
 
-struct Running {
-    QProcess process;
-    std::uint32_t window = 0;
-};
-
 QString arg(const QStringList& args, const QString& name, const QString& fallback = {}) {
     const int i = args.indexOf(name);
     return i >= 0 && i + 1 < args.size() ? args[i + 1] : fallback;
 }
 
-bool launch(XWatch& x, Running& r, const QString& program, const QStringList& args = {},
+// The game's window is titled Klikoman, the baseline's Baseline.
+bool launch(X11Desktop& x, Running& r, const QString& program, const QString& title,
             double* paintedMs = nullptr) {
-    QElapsedTimer since;
-    since.start();
-    r.process.start(program, args);
-    const XWatch::Startup s = x.awaitFirstPaint(since, kWindow, 60000);
-    r.window = s.window;
+    const bool painted = x.launchOther(r, program, {}, {}, title);
     if (paintedMs) {
-        *paintedMs = s.paintedMs;
+        *paintedMs = r.paintedMs;
     }
-    return s.paintedMs >= 0;
-}
-
-void stop(Running& r) {
-    r.process.kill();
-    r.process.waitForFinished(30000);
+    return painted;
 }
 
 // CPU seconds used so far and peak resident memory in KiB, from /proc.
@@ -178,18 +166,12 @@ int main(int argc, char** argv) {
     o.idleSeconds = arg(args, "--idle", "60").toInt();
     o.tickSeconds = arg(args, "--ticks", "60").toInt();
 
-    XSession xs;
-    QString error;
-    if (!xs.start(&error, QStringLiteral("1600x900x24"))) {
-        std::fprintf(stderr, "bench: %s\n", qPrintable(error));
-        return 1;
-    }
-    qputenv("QT_QPA_PLATFORM", "xcb");
     // Neither the game nor the baseline may start a session bus of its own.
     qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
-    XWatch x;
-    if (!x.connect()) {
-        std::fprintf(stderr, "bench: no X connection with DAMAGE\n");
+    X11Desktop x(Desktop::Backend::X11);
+    QString error;
+    if (!x.start(&error, QSize(1600, 900))) {
+        std::fprintf(stderr, "bench: %s\n", qPrintable(error));
         return 1;
     }
     std::vector<Row> rows;
@@ -201,13 +183,13 @@ int main(int argc, char** argv) {
             const bool game = (i + k) % 2 == 0;
             Running r;
             double ms = -1;
-            if (!launch(x, r, game ? o.game : o.baseline, {}, &ms)) {
+            if (!launch(x, r, game ? o.game : o.baseline, game ? kGame : kBaseline, &ms)) {
                 std::fprintf(stderr, "bench: %s never painted its window\n",
                              qPrintable(game ? o.game : o.baseline));
                 return 1;
             }
             (game ? upGame : upBase).push_back(ms);
-            stop(r);
+            Desktop::end(r);
         }
     }
     std::fprintf(stderr, "start-up: game %s, baseline %s ms (medians of %d)\n",
@@ -215,12 +197,12 @@ int main(int argc, char** argv) {
 
     // Idle CPU and peak memory, both running side by side with their timers on.
     Running g, b;
-    if (!launch(x, g, o.game) || !launch(x, b, o.baseline)) {
+    if (!launch(x, g, o.game, kGame) || !launch(x, b, o.baseline, kBaseline)) {
         std::fprintf(stderr, "bench: a window never painted\n");
         return 1;
     }
-    x.moveTo(b.window, QPoint(800, 0));  // side by side, so neither hides the other
-    waitMs(5000);                        // past start-up work
+    x.moveTo(b, QPoint(800, 0));  // side by side, so neither hides the other
+    waitMs(5000);                 // past start-up work
     // Before Start only the game's Timer2 runs; the baseline runs both timers.
     const double wakeWindow = o.idleSeconds / 2.0;
     double wg0 = wakeUps(g.process.processId());
@@ -230,10 +212,10 @@ int main(int argc, char** argv) {
     const double wakeReadyBase = (wakeUps(b.process.processId()) - wb0) / wakeWindow;
     const double objectsGame = sharedObjects(g.process.processId());
     const double objectsBase = sharedObjects(b.process.processId());
-    x.click(g.window, kStart);
+    x.click(g, kStart);
     // The baseline's button is clicked too, so that both have drawn a pressed
     // and a repainted control when their memory is read.
-    x.click(b.window, kStart);
+    x.click(b, kStart);
     waitMs(2000);
     const double g0 = cpuSeconds(g.process.processId());
     const double b0 = cpuSeconds(b.process.processId());
@@ -254,8 +236,8 @@ int main(int argc, char** argv) {
         poll.start();
         int lit = -1;
         while (lit < 0 && poll.elapsed() < 2000) {
-            for (int i = 0; i < 9 && lit < 0; ++i) {
-                if (x.pixel(g.window, insideSquare(i)) == qRgb(255, 128, 128)) {
+            for (int i = 0; i < window::kSquareCount && lit < 0; ++i) {
+                if (x.pixel(g, centreOf(Name::Label1, i)) == qRgb(255, 128, 128)) {
                     lit = i;
                 }
             }
@@ -266,29 +248,30 @@ int main(int argc, char** argv) {
         x.discardDamage();
         QElapsedTimer t;
         t.start();
-        x.click(g.window, insideSquare(lit));
-        const double ms = x.awaitRepaint(g.window, {kScore, kPicture}, t, 200);
+        x.click(g, centreOf(Name::Label1, lit));
+        const double ms = x.awaitRepaint(g, {kScore, kPicture}, t, 200);
         if (ms >= 0) {  // otherwise the square went dark before the click landed
             clickGame.push_back(ms);
         }
         x.discardDamage();
         QElapsedTimer tb;
         tb.start();
-        x.click(b.window, kStart);
-        clickBase.push_back(x.awaitRepaint(b.window, {kScore}, tb, 1000));
+        x.click(b, kStart);
+        clickBase.push_back(x.awaitRepaint(b, {kScore}, tb, 1000));
     }
-    stop(g);
-    stop(b);
+    Desktop::end(g);
+    Desktop::end(b);
 
     // Timer punctuality, both probes running side by side.
     QProcess pg, pb;
+    pg.setProcessEnvironment(x.environment());
+    pb.setProcessEnvironment(x.environment());
     pg.start(o.probe, {QString::number(o.tickSeconds)});
     pb.start(o.baseline, {"--probe", QString::number(o.tickSeconds)});
     pg.waitForFinished((o.tickSeconds + 60) * 1000);
     pb.waitForFinished((o.tickSeconds + 60) * 1000);
     auto tg = periods(pg.readAllStandardOutput());
     auto tb = periods(pb.readAllStandardOutput());
-    xs.stop();
 
     const double upRatio = median(upGame) / median(upBase);
     rows.push_back({"first frame, median", median(upGame), median(upBase), "ms", "<= 1.03 x",

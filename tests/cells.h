@@ -1,22 +1,34 @@
 // SPDX-FileCopyrightText: 2026 Klikoman developers
 // SPDX-License-Identifier: MIT
 //
-// Where the squares are drawn, in the window's logical pixels, derived from
-// the layout table: shared by the tests, the real-window test and the
-// benchmark, so no copy of the grid can drift from the window.
+// Where the controls are drawn, in the window's logical pixels, derived from
+// the layout table: every test, real-window run and benchmark takes its
+// positions from here, so no copy of the layout can drift from the window.
 #pragma once
 
-#include <QPoint>
+#include <QRect>
 
 #include "window/layout.h"
 
-// The top-left corner of square `square`'s cell (Label1 index).
-inline QPoint cellOf(int square) {
-    const window::ControlRecord& r = window::record(window::Name::Label1, square);
-    return {runtime::twipsToPixels(r.left), runtime::twipsToPixels(r.top)};
+// The rectangle of a control, or of an array's member.
+inline QRect pixelRect(window::Name name, int index = -1) {
+    const window::ControlRecord& r = window::record(name, index);
+    return {runtime::twipsToPixels(r.left), runtime::twipsToPixels(r.top),
+            runtime::twipsToPixels(r.width), runtime::twipsToPixels(r.height)};
 }
 
-// A point well inside the square, where its colour shows.
-inline QPoint insideSquare(int square) {
-    return cellOf(square) + QPoint(40, 16);
+// The middle of a control, where a player clicks it and its colour shows.
+inline QPoint centreOf(window::Name name, int index = -1) {
+    return pixelRect(name, index).center();
+}
+
+// The window's client area.
+inline QSize clientSize() {
+    return {runtime::twipsToPixels(window::kForm1.clientWidth),
+            runtime::twipsToPixels(window::kForm1.clientHeight)};
+}
+
+// A spot of bare window, between the grid and the picture.
+inline QPoint backgroundSpot() {
+    return pixelRect(window::Name::Image1).topLeft() + QPoint(-20, 40);
 }

@@ -46,6 +46,9 @@ struct Event {
     int arg = 0;
 };
 
+// The model's own numbers, on purpose: where a player clicks, written down
+// apart from the layout table, so that a slip in the table shows as a
+// difference between the model and the program.
 const QPoint kStart(572, 192), kStop(656, 200), kKonec(560, 356), kDot(732, 408), kSpot(756, 208),
     kScore(300, 310), kBackground(450, 60), kPicture(474, 10);
 

@@ -23,13 +23,13 @@ using namespace model;
 namespace {
 
 void play(PlayedGame& g, const Model& m, const Event& e) {
-    auto square = [&](int i) { return insideSquare(i); };
+    auto square = [&](int i) { return centreOf(window::Name::Label1, i); };
     switch (e.kind) {
         case Ev::Square:
             g.clickAt(square(e.arg));
             break;
         case Ev::Outline:
-            g.clickAt(cellOf(e.arg) + QPoint(1, 1));
+            g.clickAt(pixelRect(window::Name::Label1, e.arg).topLeft() + QPoint(1, 1));
             break;
         case Ev::OtherButton:
             g.clickAt(square(e.arg), e.arg % 2 ? Qt::RightButton : Qt::MiddleButton);
@@ -289,7 +289,7 @@ void tst_Model::strayInputShouldChangeNothing() {
     const QString before = snapshot(g);
     QList<QPoint> points{kStart, kStop, kKonec, kDot, kSpot, kScore, kBackground, kPicture};
     for (int square = 0; square < window::kSquareCount; ++square) {
-        points << insideSquare(square);
+        points << centreOf(window::Name::Label1, square);
     }
     for (const QPoint& p : points) {
         for (Qt::MouseButton b : {Qt::RightButton, Qt::MiddleButton, Qt::BackButton}) {

@@ -17,7 +17,7 @@
 #include "window/picture.h"
 
 namespace {
-constexpr QPoint kPictureOrigin(472, 8);
+const QPoint kPictureOrigin = pixelRect(window::Name::Image1).topLeft();
 
 QImage grab(PlayedGame& g) {
     return g.form().form().widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -82,14 +82,15 @@ void tst_Rendering::builtInPictureShouldDecode() {
  *  inside a 3-pixel black frame, and the other cells stay empty. */
 void tst_Rendering::litSquareShouldFillItsCell_data() {
     QTest::addColumn<int>("ticks");
-    QTest::addColumn<QPoint>("cell");  // top-left of the lit cell
-    QTest::newRow("square 6, bottom right") << 1 << QPoint(320, 176);
-    QTest::newRow("square 4, centre") << 2 << QPoint(184, 104);
+    QTest::addColumn<int>("square");  // the one the fixed generator lights
+    QTest::newRow("square 6, bottom right") << 1 << 6;
+    QTest::newRow("square 4, centre") << 2 << 4;
 }
 
 void tst_Rendering::litSquareShouldFillItsCell() {
     QFETCH(int, ticks);
-    QFETCH(QPoint, cell);
+    QFETCH(int, square);
+    const QPoint cell = pixelRect(window::Name::Label1, square).topLeft();
     PlayedGame g;
     g.click(g.form().Command1());
     for (int i = 0; i < ticks; ++i) {
@@ -98,15 +99,14 @@ void tst_Rendering::litSquareShouldFillItsCell() {
     }
     const QImage shot = grab(g);
     const QRgb lit = qRgb(255, 128, 128);
-    const QRgb background = shot.pixel(450, 50);
+    const QRgb background = shot.pixel(backgroundSpot());
     for (QPoint p : {QPoint(3, 3), QPoint(40, 16), QPoint(77, 29)}) {
         QCOMPARE(shot.pixel(cell + p), lit);
     }
     for (QPoint p : {QPoint(0, 0), QPoint(2, 16), QPoint(80, 32)}) {
         QCOMPARE(shot.pixel(cell + p), qRgb(0, 0, 0));
     }
-    const QPoint topLeftCell(40, 32);
-    QCOMPARE(shot.pixel(topLeftCell + QPoint(40, 16)), background);
+    QCOMPARE(shot.pixel(centreOf(window::Name::Label1, 0)), background);  // top left, dark
 }
 
 /** One hit shows the top 13 rows and not the 14th; thirty all 397; the
@@ -137,7 +137,7 @@ void tst_Rendering::hitsShouldUncoverWholeRowsOnly() {
     g.click(g.form().Label2());  // buttons away, so every row can be seen
     const QImage shot = grab(g);
     const QImage pic = picture();
-    const QRgb background = shot.pixel(450, 50);
+    const QRgb background = shot.pixel(backgroundSpot());
     for (int y = 0; y < rows; ++y) {
         QVERIFY2(pictureRowShows(shot, pic, y), qPrintable(QStringLiteral("row %1").arg(y)));
     }
@@ -246,11 +246,11 @@ void tst_Rendering::scaledWindowShouldStayWhole() {
     g.startAndLight(1);  // square 6
     QVERIFY(g.hitLitSquare());
     QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QRgb background = shot.pixel(device(QPoint(450, 60)));
+    const QRgb background = shot.pixel(device(backgroundSpot()));
 
     // From the middle of the lit square outwards: light red, then the
     // outline's dark line 3 logical pixels wide, then the window.
-    const QPoint middle = device(insideSquare(6));
+    const QPoint middle = device(centreOf(window::Name::Label1, 6));
     for (QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
         QPoint p = middle;
         while (shot.pixel(p) == qRgb(255, 128, 128)) {

@@ -31,7 +31,6 @@ private slots:
     void controlsShouldHaveTheirPixelRectangles_data();
     void controlsShouldHaveTheirPixelRectangles();
     void buttonsShouldLieOverThePicture();
-    void eventTableShouldMapTenDistinctNotifications();
     void unlistedNotificationsShouldFindNoHandler();
 };
 
@@ -111,22 +110,6 @@ void tst_Tables::buttonsShouldLieOverThePicture() {
             QVERIFY(client.contains(pixelRect(r)));
         }
     }
-}
-
-/** Each of the ten handlers answers its own control's notification. */
-void tst_Tables::eventTableShouldMapTenDistinctNotifications() {
-    using app::findEvent;
-    using app::Notification;
-    QVERIFY(findEvent(Name::Form1, Notification::Load)->handler.runs(game::Form_Load));
-    QVERIFY(findEvent(Name::Command1, Notification::Click)->handler.runs(game::Command1_Click));
-    QVERIFY(findEvent(Name::Command2, Notification::Click)->handler.runs(game::Command2_Click));
-    QVERIFY(findEvent(Name::Command3, Notification::Click)->handler.runs(game::Command3_Click));
-    QVERIFY(findEvent(Name::Image1, Notification::Click)->handler.runs(game::Image1_Click));
-    QVERIFY(findEvent(Name::Label1, Notification::Click)->handler.runs(game::Label1_Click));
-    QVERIFY(findEvent(Name::Label2, Notification::Click)->handler.runs(game::Label2_Click));
-    QVERIFY(findEvent(Name::Label8, Notification::Click)->handler.runs(game::Label8_Click));
-    QVERIFY(findEvent(Name::Timer1, Notification::Timer)->handler.runs(game::Timer1_Timer));
-    QVERIFY(findEvent(Name::Timer2, Notification::Timer)->handler.runs(game::Timer2_Timer));
 }
 
 /** Clicks on decoration and ticks on the wrong control reach nothing. */

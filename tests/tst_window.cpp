@@ -11,6 +11,8 @@
 #include "playedgame.h"
 #include "runtime/eventloop.h"
 
+using window::Name;
+
 class tst_Window : public QObject {
     Q_OBJECT
 
@@ -56,7 +58,7 @@ void tst_Window::startUpShouldShowReadyGame() {
     QVERIFY(!g.state().LitSquare.has_value());
     QWidget* w = f.form().widget();
     QCOMPARE(w->windowTitle(), QStringLiteral("Klikoman"));
-    QCOMPARE(w->size(), QSize(776, 421));
+    QCOMPARE(w->size(), clientSize());
     QCOMPARE(QApplication::focusWidget(), f.Command1().widget());
     // Timer1 is off, so its clock has nothing to deliver before Start.
     g.tickTimer1();
@@ -106,15 +108,17 @@ void tst_Window::clickShouldReachOnlyShownControls_data() {
     QTest::addColumn<QPoint>("point");
     QTest::addColumn<int>("button");
     QTest::addColumn<int>("hits");
-    const QPoint square6 = insideSquare(6);  // bottom right cell
+    const QPoint square6 = centreOf(Name::Label1, 6);  // bottom right cell
+    const QPoint picture = pixelRect(Name::Image1).topLeft();
     QTest::newRow("dark square") << 0 << square6 << int(Qt::LeftButton) << 0;
     QTest::newRow("lit square") << 1 << square6 << int(Qt::LeftButton) << 1;
-    QTest::newRow("on the outline") << 1 << QPoint(321, 177) << int(Qt::LeftButton) << 1;
+    QTest::newRow("on the outline")
+        << 1 << pixelRect(Name::Label1, 6).topLeft() + QPoint(1, 1) << int(Qt::LeftButton) << 1;
     QTest::newRow("right button") << 1 << square6 << int(Qt::RightButton) << 0;
     QTest::newRow("middle button") << 1 << square6 << int(Qt::MiddleButton) << 0;
-    QTest::newRow("covered picture") << 1 << QPoint(480, 20) << int(Qt::LeftButton) << 0;
-    QTest::newRow("score label") << 1 << QPoint(300, 310) << int(Qt::LeftButton) << 0;
-    QTest::newRow("window background") << 1 << QPoint(450, 50) << int(Qt::LeftButton) << 0;
+    QTest::newRow("covered picture") << 1 << picture + QPoint(8, 12) << int(Qt::LeftButton) << 0;
+    QTest::newRow("score label") << 1 << centreOf(Name::Label3) << int(Qt::LeftButton) << 0;
+    QTest::newRow("window background") << 1 << backgroundSpot() << int(Qt::LeftButton) << 0;
 }
 
 void tst_Window::clickShouldReachOnlyShownControls() {
@@ -271,9 +275,10 @@ void tst_Window::dotShouldHideButtonsForGood() {
 void tst_Window::endingClickShouldEndProgram_data() {
     QTest::addColumn<int>("hits");
     QTest::addColumn<QPoint>("point");
-    QTest::newRow("Konec") << 0 << QPoint(560, 356);
-    QTest::newRow("picture after one hit") << 1 << QPoint(480, 12);
-    QTest::newRow("below the picture") << 31 << QPoint(480, 8 + 400);
+    const QPoint picture = pixelRect(Name::Image1).topLeft();
+    QTest::newRow("Konec") << 0 << centreOf(Name::Command3);
+    QTest::newRow("picture after one hit") << 1 << picture + QPoint(8, 4);
+    QTest::newRow("below the picture") << 31 << picture + QPoint(8, 400);
 }
 
 void tst_Window::endingClickShouldEndProgram() {
