@@ -30,7 +30,7 @@ std::unique_ptr<Desktop> Desktop::open(Backend backend, QString* why, QSize scre
 Desktop::~Desktop() = default;
 
 QString Desktop::game() const {
-    return QStringLiteral(KLIKOMAN_BINARY);
+    return qEnvironmentVariable("KLIKOMAN_GAME", QStringLiteral(KLIKOMAN_BINARY));
 }
 
 bool Desktop::setScale(double) {

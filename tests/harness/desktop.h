@@ -41,7 +41,8 @@ public:
     Backend backend() const { return m_backend; }
     // What a program needs to reach this server, over the system's environment.
     virtual QProcessEnvironment environment() const = 0;
-    // The built game as this backend runs it.
+    // The game as this backend runs it: the built one, or the one that
+    // KLIKOMAN_GAME names (an installed game).
     virtual QString game() const;
 
     // Starts the program (the built game unless another is named) and waits
