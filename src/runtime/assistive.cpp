@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "widgets.h"
+#include "labelwidget.h"
 
 namespace runtime {
 
@@ -26,18 +26,32 @@ class ReadingOrderWindow : public QAccessibleWidget {
 public:
     explicit ReadingOrderWindow(QWidget* w) : QAccessibleWidget(w, QAccessible::Window) {}
 
-    int childCount() const override { return int(children().size()); }
+    int childCount() const override { return int(readableChildren().size()); }
     QAccessibleInterface* child(int index) const override {
-        const QList<QWidget*> c = children();
+        const QList<QWidget*> c = readableChildren();
         return index >= 0 && index < c.size() ? QAccessible::queryAccessibleInterface(c[index])
                                               : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        return child ? int(children().indexOf(qobject_cast<QWidget*>(child->object()))) : -1;
+        return child ? int(readableChildren().indexOf(qobject_cast<QWidget*>(child->object())))
+                     : -1;
+    }
+    // What a player sees at a point of the screen: the control on top there,
+    // not the first in reading order (Start lies over the picture).
+    QAccessibleInterface* childAt(int x, int y) const override {
+        QList<QWidget*> c = stacked();
+        for (auto w = c.crbegin(); w != c.crend(); ++w) {
+            QAccessibleInterface* i = QAccessible::queryAccessibleInterface(*w);
+            if (i && i->rect().contains(x, y)) {
+                return i;
+            }
+        }
+        return nullptr;
     }
 
 private:
-    QList<QWidget*> children() const {
+    // The controls a reader finds, bottom to top.
+    QList<QWidget*> stacked() const {
         QList<QWidget*> c;
         for (QObject* o : widget()->children()) {
             auto* w = qobject_cast<QWidget*>(o);
@@ -45,31 +59,16 @@ private:
                 c << w;
             }
         }
+        return c;
+    }
+    // The same, in reading order.
+    QList<QWidget*> readableChildren() const {
+        QList<QWidget*> c = stacked();
         std::stable_sort(c.begin(), c.end(), [](const QWidget* a, const QWidget* b) {
             return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
         });
         return c;
     }
-};
-
-// A label reads as its text unless it was given a name, and as hidden while
-// the runtime hides it (its widget stays shown).
-class LabelInterface : public QAccessibleWidget {
-public:
-    LabelInterface(LabelWidget* w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
-
-    QString text(QAccessible::Text t) const override {
-        const QString text = QAccessibleWidget::text(t);
-        return t == QAccessible::Name && text.isEmpty() ? label()->text() : text;
-    }
-    QAccessible::State state() const override {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.invisible = s.invisible || !label()->shown();
-        return s;
-    }
-
-private:
-    LabelWidget* label() const { return static_cast<LabelWidget*>(widget()); }
 };
 
 QAccessibleInterface* factory(const QString&, QObject* object) {
@@ -82,8 +81,8 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
     }
     const QVariant role = w->property(kRole);
     if (auto* label = dynamic_cast<LabelWidget*>(w)) {
-        return new LabelInterface(
-            label, role.isValid() ? QAccessible::Role(role.toInt()) : QAccessible::StaticText);
+        return label->accessibleInterface(role.isValid() ? QAccessible::Role(role.toInt())
+                                                         : QAccessible::StaticText);
     }
     return role.isValid() ? new QAccessibleWidget(w, QAccessible::Role(role.toInt())) : nullptr;
 }
@@ -112,18 +111,19 @@ void hideFromReaders(QWidget* widget) {
     widget->setProperty(kHidden, true);
 }
 
-WhenAssisted::WhenAssisted(std::function<void()> describe) : m_describe(std::move(describe)) {
+RunWhenReaderListens::RunWhenReaderListens(std::function<void()> describe)
+    : m_describe(std::move(describe)) {
     QAccessible::installActivationObserver(this);
     if (QAccessible::isActive()) {
         accessibilityActiveChanged(true);
     }
 }
 
-WhenAssisted::~WhenAssisted() {
+RunWhenReaderListens::~RunWhenReaderListens() {
     QAccessible::removeActivationObserver(this);
 }
 
-void WhenAssisted::accessibilityActiveChanged(bool active) {
+void RunWhenReaderListens::accessibilityActiveChanged(bool active) {
     if (active && m_describe) {
         std::exchange(m_describe, nullptr)();
     }

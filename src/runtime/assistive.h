@@ -23,13 +23,13 @@ void setAccessibleRole(QWidget* widget, QAccessible::Role role);
 // control already tells, or a spot a sighted player finds only by chance.
 void hideFromReaders(QWidget* widget);
 
-class WhenAssisted : private QAccessible::ActivationObserver {
+class RunWhenReaderListens : private QAccessible::ActivationObserver {
 public:
     // Runs `describe` now if a client is listening, else once one starts to.
-    explicit WhenAssisted(std::function<void()> describe);
-    ~WhenAssisted() override;
-    WhenAssisted(const WhenAssisted&) = delete;
-    WhenAssisted& operator=(const WhenAssisted&) = delete;
+    explicit RunWhenReaderListens(std::function<void()> describe);
+    ~RunWhenReaderListens() override;
+    RunWhenReaderListens(const RunWhenReaderListens&) = delete;
+    RunWhenReaderListens& operator=(const RunWhenReaderListens&) = delete;
 
 private:
     void accessibilityActiveChanged(bool active) override;

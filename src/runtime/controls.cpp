@@ -10,7 +10,7 @@
 #include "errors.h"
 #include "eventloop.h"
 #include "form.h"
-#include "widgets.h"
+#include "labelwidget.h"
 
 namespace runtime {
 
@@ -142,10 +142,6 @@ CommandButton::CommandButton(Form& form) : Control(new ButtonWidget(form.widget(
     takeClicks(buttonOf(*this));
 }
 
-QString CommandButton::caption() const {
-    return buttonOf(*this)->text();
-}
-
 void CommandButton::setCaption(const QString& caption) {
     buttonOf(*this)->setText(caption);
 }
@@ -174,19 +170,18 @@ Image::Image(Form& form) : Control(new ImageWidget(form.widget())) {
 }
 
 void Image::setPicture(const QString& resource) {
-    auto* w = static_cast<ImageWidget*>(widget());
-    w->resource = resource;
-    w->picture = QPixmap();
+    static_cast<ImageWidget*>(widget())->setResource(resource);
+    m_reported = false;
     geometryChanged();
 }
 
 void Image::geometryChanged() {
     auto* w = static_cast<ImageWidget*>(widget());
-    if (w->resource.isEmpty() || !w->isVisible() || w->rect().isEmpty()) {
+    if (!w->isVisible() || w->rect().isEmpty() || m_reported) {
         return;
     }
-    if (!w->decode()) {
-        w->resource.clear();  // reported once
+    if (!w->decoded() && w->undecodable()) {
+        m_reported = true;  // once
         raisePictureError();
     }
 }

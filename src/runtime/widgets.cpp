@@ -4,65 +4,11 @@
 // Painting and input of the widgets behind the control kinds.
 #include "widgets.h"
 
-#include <QAccessible>
 #include <QImage>
 #include <QPainter>
 #include <utility>
 
 namespace runtime {
-
-LabelWidget::LabelWidget(QWidget* parent) : Clickable<QLabel>(parent) {
-    // Opaque in the window's colour, text at the top left, wrapped at words.
-    setAutoFillBackground(true);
-    setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setWordWrap(true);
-    setTextFormat(Qt::PlainText);
-    setFocusPolicy(Qt::NoFocus);
-}
-
-void LabelWidget::setShown(bool shown) {
-    if (shown == m_shown) {
-        return;
-    }
-    m_shown = shown;
-    setAttribute(Qt::WA_TransparentForMouseEvents, !shown);
-    setAutoFillBackground(shown);  // hidden, the window shows through
-    if (!shown) {
-        forgetPress();
-    }
-    updateWrap();
-    update();
-    // Qt tells a reader when a widget is shown or hidden; here the runtime
-    // does, and only when one listens.
-    if (QAccessible::isActive()) {
-        QAccessibleEvent event(this, shown ? QAccessible::ObjectShow : QAccessible::ObjectHide);
-        QAccessible::updateAccessibility(&event);
-    }
-}
-
-void LabelWidget::updateWrap() {
-    // Measured only on screen: a hidden label (the end message) would load
-    // its font face at start-up for nothing.
-    if (m_shown && isVisible()) {
-        setWordWrap(fontMetrics().horizontalAdvance(text()) > width());
-    }
-}
-
-void LabelWidget::paintEvent(QPaintEvent* event) {
-    if (m_shown) {
-        Clickable<QLabel>::paintEvent(event);
-    }
-}
-
-void LabelWidget::showEvent(QShowEvent* event) {
-    updateWrap();
-    Clickable<QLabel>::showEvent(event);
-}
-
-void LabelWidget::resizeEvent(QResizeEvent* event) {
-    updateWrap();
-    QLabel::resizeEvent(event);
-}
 
 ButtonWidget::ButtonWidget(QWidget* parent) : QPushButton(parent) {
     setAutoDefault(false);
@@ -99,29 +45,33 @@ ImageWidget::ImageWidget(QWidget* parent) : Clickable<QWidget>(parent) {
     setAttribute(Qt::WA_StaticContents);
 }
 
-bool ImageWidget::decode() {
-    QImage decoded(resource);
-    if (decoded.isNull()) {
-        return false;
+void ImageWidget::setResource(const QString& resource) {
+    m_resource = resource;
+    m_picture = QPixmap();
+    m_undecodable = false;
+}
+
+bool ImageWidget::decoded() {
+    if (!m_resource.isEmpty()) {
+        QImage image(m_resource);
+        m_resource.clear();  // tried once, whatever came of it
+        m_undecodable = image.isNull();
+        // Converted once here so that painting a strip is a plain copy; in
+        // place, so the picture is never held twice.
+        m_picture = QPixmap::fromImage(std::move(image));
     }
-    // Converted once here so that painting a strip is a plain copy; in place,
-    // so the picture is never held twice.
-    picture = QPixmap::fromImage(std::move(decoded));
-    resource.clear();
-    return true;
+    return !m_picture.isNull();
 }
 
 void ImageWidget::paintEvent(QPaintEvent*) {
     // A picture shown from the start, before any size change, decodes here;
     // one that cannot be decoded shows nothing and is reported when next
     // resized, inside a handler.
-    if (!resource.isEmpty()) {
-        decode();
-    }
+    decoded();
     // Natural size from the top-left corner; the widget's rectangle clips it.
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);  // for fractional scaling
-    painter.drawPixmap(0, 0, picture);
+    painter.drawPixmap(0, 0, m_picture);
 }
 
 }  // namespace runtime

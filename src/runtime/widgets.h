@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Klikoman developers
 // SPDX-License-Identifier: MIT
 //
-// The Qt widgets behind the control kinds. Private to the runtime: the rest of
-// the program sees the controls only through their properties.
+// The Qt widgets behind the control kinds but the label (labelwidget.h).
+// Private to the runtime: the rest of the program sees the controls only
+// through their properties.
 #pragma once
 
-#include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
@@ -47,38 +47,16 @@ protected:
             onClick();
         }
     }
+    // A control that is hidden mid-click was missed. (A label's widget is
+    // never hidden: it forgets the press itself when the label hides.)
     void hideEvent(QHideEvent* event) override {
         forgetPress();
         Base::hideEvent(event);
     }
-    // A control that is hidden mid-click was missed.
     void forgetPress() { m_pressed = false; }
 
 private:
     bool m_pressed = false;
-};
-
-// A label is drawn by the window it lies on, as a part of it: hiding it stops
-// the drawing and lets clicks through to whatever lies beneath, while the
-// widget itself stays shown. Showing a widget makes Qt ask the window system
-// where the pointer is, a round trip that would wake the game each time a
-// square lights.
-class LabelWidget : public Clickable<QLabel> {
-public:
-    explicit LabelWidget(QWidget* parent);
-    bool shown() const { return m_shown; }
-    void setShown(bool shown);
-    // Wraps at words only when the text is wider than the label: Qt would
-    // otherwise break a line that fits to the pixel.
-    void updateWrap();
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-
-private:
-    bool m_shown = true;
 };
 
 class ButtonWidget : public QPushButton, public ClickTarget {
@@ -98,13 +76,21 @@ protected:
 class ImageWidget : public Clickable<QWidget> {
 public:
     explicit ImageWidget(QWidget* parent);
-    // Decodes the resource into the picture once; false if it cannot.
-    bool decode();
-    QString resource;  // empty once decoded, or when there is none
-    QPixmap picture;
+    // A picture built into the program, decoded when it is first needed.
+    void setResource(const QString& resource);
+    // Decodes the picture the first time it is asked, and only then; false
+    // while there is no picture to draw.
+    bool decoded();
+    // Whether a picture was there to decode and could not be.
+    bool undecodable() const { return m_undecodable; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_resource;  // empty once decoding was tried, or when there is none
+    QPixmap m_picture;
+    bool m_undecodable = false;
 };
 
 }  // namespace runtime
