@@ -21,11 +21,11 @@ PlayedGame::PlayedGame() {
     static const bool prepared = [] {
         runtime::prepareApplication(app::kProject);
         runtime::Timer::setManualClock(true);
-        runtime::setExitHook([](int status) { g_exitStatus = status; });
-        runtime::setReportHook([](const QString&, const QString& message) { g_report = message; });
         return true;
     }();
     Q_UNUSED(prepared);
+    runtime::setExitHook([](int status) { g_exitStatus = status; });
+    runtime::setReportHook([](const QString&, const QString& message) { g_report = message; });
     runtime::resetEnd();
     runtime::randomGenerator() = runtime::Random{};
     g_exitStatus = -1;
@@ -33,7 +33,7 @@ PlayedGame::PlayedGame() {
     m_program = std::make_unique<app::Program>();
     m_program->load();
     m_program->show();
-    QWidget* w = form().form().widget();
+    QWidget* w = form().window().widget();
     w->activateWindow();
     if (!QTest::qWaitForWindowExposed(w)) {
         qWarning("the game's window was not exposed");
@@ -43,7 +43,7 @@ PlayedGame::PlayedGame() {
 PlayedGame::~PlayedGame() = default;
 
 QWindow* PlayedGame::window() const {
-    return m_program->form().form().widget()->windowHandle();
+    return m_program->form().window().widget()->windowHandle();
 }
 
 void PlayedGame::clickAt(QPoint point, Qt::MouseButton button) {

@@ -34,6 +34,7 @@ private slots:
     void closingWindowShouldEndProgram();
     void keyboardShouldPressFocusedButton();
     void hitAtLimitShouldReportOverflowAndEnd();
+    void errorReportShouldBelongToTheWindow();
     void undecodablePictureShouldBeReportedWhenUncovered();
     void wholeGameShouldPlayThroughToTheEnd();
 };
@@ -56,7 +57,7 @@ void tst_Window::startUpShouldShowReadyGame() {
     QVERIFY(f.Command1().enabled() && f.Command2().enabled());
     QCOMPARE(g.state().FullPictureHeight, std::optional<std::int16_t>(5955));
     QVERIFY(!g.state().LitSquare.has_value());
-    QWidget* w = f.form().widget();
+    QWidget* w = f.window().widget();
     QCOMPARE(w->windowTitle(), QStringLiteral("Klikoman"));
     QCOMPARE(w->size(), clientSize());
     QCOMPARE(QApplication::focusWidget(), f.Command1().widget());
@@ -154,11 +155,11 @@ void tst_Window::squareDarkMidClickShouldNotCount() {
 
 /** Where controls overlap, the one listed first lies on top: the buttons
  *  over the picture, each outline over its square, the end message over the
- *  instructions. (Qt stacks a widget over those made before it.) */
+ *  instructions. (The last of a window's children lies on top.) */
 void tst_Window::overlappingControlsShouldStackAsListed() {
     PlayedGame g;
     window::Form1& f = g.form();
-    const QObjectList order = f.form().widget()->children();
+    const QObjectList order = f.window().widget()->children();
     const auto above = [&](runtime::Control& top, runtime::Control& below) {
         return order.indexOf(top.widget()) > order.indexOf(below.widget());
     };
@@ -304,7 +305,7 @@ void tst_Window::endingClickShouldEndProgram() {
 void tst_Window::closingWindowShouldEndProgram() {
     PlayedGame g;
     g.startAndLight(1);
-    QWidget* w = g.form().form().widget();
+    QWidget* w = g.form().window().widget();
     QTimer::singleShot(0, w, [w] { w->close(); });
     // A guard only: a loop that the close fails to end is stopped with 99.
     QTimer guard;
@@ -341,9 +342,27 @@ void tst_Window::hitAtLimitShouldReportOverflowAndEnd() {
     QCOMPARE(g.form().Image1().height(), 0.0f);  // nothing else of the hit happened
 }
 
-/** One game from start-up to the end as a player plays it: pause, thirty
- *  hits and two more, every hidden control, and the picture click. Also run
- *  under valgrind, so it touches every handler. */
+/** The run-time error report is a message box of the game's window: centred
+ *  on it, and on Wayland no window of its own. */
+void tst_Window::errorReportShouldBelongToTheWindow() {
+    PlayedGame g;
+    runtime::setReportHook({});  // the real message box, closed once it shows
+    QWidget* owner = nullptr;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            owner = box->parentWidget();
+            box->close();
+            closer.stop();
+        }
+    });
+    closer.start(0);
+    g.startAndLight(1);
+    g.state().HitCount = 32767;
+    QVERIFY(g.hitLitSquare());
+    QCOMPARE(owner, g.form().window().widget());
+}
+
 /** The picture is decoded only when first uncovered; one that cannot be (a
  *  broken build) ends the program there with the run-time error report. */
 void tst_Window::undecodablePictureShouldBeReportedWhenUncovered() {
@@ -356,6 +375,9 @@ void tst_Window::undecodablePictureShouldBeReportedWhenUncovered() {
     QCOMPARE(g.exitStatus(), 1);
 }
 
+/** One game from start-up to the end as a player plays it: pause, thirty
+ *  hits and two more, every hidden control, and the picture click. Also run
+ *  under valgrind, so it touches every handler. */
 void tst_Window::wholeGameShouldPlayThroughToTheEnd() {
     PlayedGame g;
     window::Form1& f = g.form();

@@ -3,18 +3,23 @@
 //
 // Application set-up and the start operation. The game takes nothing from
 // outside but clicks and keys on its window: no command-line argument reaches
-// Qt, no session bus is started on the game's behalf, and a start that cannot
-// open a window ends with one line saying why instead of an abort.
+// Qt, on Linux no session bus is started on the game's behalf, and a start
+// that cannot open a window ends with the game's line and Qt's reasons
+// instead of an abort. Every way the program ends leaves through one exit.
 #include "application.h"
 
 #include <QApplication>
 #include <QByteArray>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QVersionNumber>
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
 #include <vector>
-#ifdef Q_OS_UNIX
+#ifdef Q_OS_LINUX
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 #include "errors.h"
@@ -25,32 +30,51 @@ namespace runtime {
 
 namespace {
 
+#ifdef Q_OS_LINUX
 // Without a session bus address, libdbus would fork dbus-launch to start a
 // bus that outlives the game. A bus the desktop set, or the user's own bus
-// socket, is still used (screen readers listen there).
+// socket (one the user owns, as libdbus requires), is still used: screen
+// readers listen there.
 void keepToTheSessionBusThatExists() {
     if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
         return;
     }
-#ifdef Q_OS_UNIX
     const QByteArray runtimeDir = qgetenv("XDG_RUNTIME_DIR");
     struct stat bus {};
     if (!runtimeDir.isEmpty() && stat((runtimeDir + "/bus").constData(), &bus) == 0 &&
-        S_ISSOCK(bus.st_mode)) {
+        S_ISSOCK(bus.st_mode) && bus.st_uid == getuid()) {
         return;
     }
-#endif
     // An address of a kind libdbus does not know: it fails at once, quietly.
     qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
 }
 
-// What stands between the player and a window, in the game's words.
+// On X11 Qt paints through shared-memory images, and before it paints over
+// an area it put that way since it last asked, it waits for the server (a
+// round trip that wakes the process twice): nearly every tick. For a window
+// this small a plain image write costs nothing more. Qt asks only whether
+// the variable is set, so a user who set it to anything keeps that.
+void paintWithoutSharedMemory() {
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
+        qputenv("QT_XCB_NO_MITSHM", "1");
+    }
+}
+#endif
+
+// What stands between the player and a window, in the game's words: a guess,
+// followed by Qt's own reasons.
 QString whyNoWindow() {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (!platform.isEmpty() && !platform.startsWith("xcb") && !platform.startsWith("wayland")) {
+#ifdef Q_OS_LINUX
+    const bool known = platform.startsWith("xcb") || platform.startsWith("wayland");
+#else
+    const bool known = platform.startsWith("windows") || platform.startsWith("wasm");
+#endif
+    if (!platform.isEmpty() && !known) {
         return QStringLiteral("the platform \"%1\" (QT_QPA_PLATFORM) cannot be used")
             .arg(QString::fromLocal8Bit(platform));
     }
+#ifdef Q_OS_LINUX
     const QByteArray display = qgetenv("DISPLAY");
     const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
     if (display.isEmpty() && wayland.isEmpty()) {
@@ -58,36 +82,76 @@ QString whyNoWindow() {
     }
     return QStringLiteral("the display %1 does not answer")
         .arg(QString::fromLocal8Bit(display.isEmpty() ? wayland : display));
+#else
+    return QStringLiteral("Qt's platform plugin cannot be used");
+#endif
 }
 
-// Qt's warnings while it looks for a window system are held back: if none
+// Qt's messages while it looks for a window system are held back: if none
 // can be had, Qt ends with a fatal message (and an abort) whose advice is
-// wrong for this program, so only the game's own line is printed, and the
-// program ends with status 1 and no core file. Once the application exists
-// the held warnings are passed on as usual.
+// for the developer, so the game's own line comes first, then Qt's reasons,
+// and the program ends with status 1 and no core file. Once the application
+// exists the held messages are passed on as usual. Qt's threads may log
+// meanwhile, hence the lock.
 struct HeldMessage {
     QtMsgType type;
-    const char* category;  // Qt's category names live as long as the program
+    QByteArray category;
     QString text;
 };
+std::mutex g_heldLock;
 std::vector<HeldMessage> g_heldMessages;
 QtMessageHandler g_previousHandler = nullptr;
 
 void holdStartUpMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (type == QtFatalMsg) {
-        std::fprintf(stderr, "klikoman: cannot open a window: %s\n", qPrintable(whyNoWindow()));
-        std::fflush(stderr);
-        std::_Exit(kErrorExitStatus);
+    const std::lock_guard<std::mutex> lock(g_heldLock);
+    if (type != QtFatalMsg) {
+        g_heldMessages.push_back({type, QByteArray(context.category), text});
+        return;
     }
-    g_heldMessages.push_back({type, context.category, text});
+    std::fprintf(stderr, "klikoman: cannot open a window: %s\n", qPrintable(whyNoWindow()));
+    for (const HeldMessage& m : g_heldMessages) {
+        std::fprintf(stderr, "%s: %s\n", m.category.constData(), qPrintable(m.text));
+    }
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+    std::fflush(stderr);
+    std::_Exit(kErrorExitStatus);
 }
 
 void passOnHeldMessages() {
     qInstallMessageHandler(g_previousHandler);
+    const std::lock_guard<std::mutex> lock(g_heldLock);
     for (const HeldMessage& m : g_heldMessages) {
-        qt_message_output(m.type, QMessageLogContext(nullptr, 0, nullptr, m.category), m.text);
+        qt_message_output(m.type, QMessageLogContext(nullptr, 0, nullptr, m.category.constData()),
+                          m.text);
     }
     g_heldMessages.clear();
+}
+
+// Builds, loads and shows the program and runs it to its end; the status.
+int run(const ProjectDescription& project) {
+    std::unique_ptr<LoadedProgram> program;
+    try {
+        program = project.startUp();
+    } catch (const RuntimeError& error) {
+        reportRuntimeError(error);
+    }
+    // End or a run-time error while the window was built or loaded: the event
+    // loop would never see the request to quit.
+    return hasEnded() ? exitStatus() : runEventLoop();
+}  // the program's widgets go here, before the application object
+
+// The one way out, whichever way the program ended. Qt 6.4's Wayland client
+// can hang as it closes its connection (the display waits for its event
+// thread, which waits for events that never come), leaving a process without
+// a window; the game keeps nothing, so there the process ends at once.
+// Checked with Qt 6.4.2; later Qt tears down as usual.
+int leave(int status) {
+    if (QGuiApplication::platformName() == QLatin1String("wayland") &&
+        QLibraryInfo::version() < QVersionNumber(6, 5)) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }
 
 }  // namespace
@@ -101,15 +165,10 @@ void prepareApplication(const ProjectDescription& project) {
 }
 
 int start(const ProjectDescription& project) {
+#ifdef Q_OS_LINUX
     keepToTheSessionBusThatExists();
-    // On X11 Qt paints through shared-memory images, and before it paints
-    // over an area it put that way since it last asked, it waits for the
-    // server (a round trip that wakes the process twice): nearly every tick.
-    // For a window this small a plain image write costs nothing more, and
-    // the game sleeps between ticks. A desktop that sets the variable wins.
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
-        qputenv("QT_XCB_NO_MITSHM", "1");
-    }
+    paintWithoutSharedMemory();
+#endif
     // Qt reads options such as -platform and -stylesheet from its arguments;
     // it gets only the program's name, which must outlive the application.
     QByteArray name(project.desktopName);
@@ -119,28 +178,7 @@ int start(const ProjectDescription& project) {
     QApplication application(count, arguments);
     passOnHeldMessages();
     prepareApplication(project);
-    std::unique_ptr<Object> program;
-    try {
-        program = project.startUp();
-    } catch (const RuntimeError& error) {
-        reportRuntimeError(error);
-    }
-    // End or a run-time error while the window was built or loaded: the event
-    // loop would never see the request to quit.
-    if (hasEnded()) {
-        return exitStatus();
-    }
-    const int status = runEventLoop();
-    program.reset();  // widgets go before the application object
-    // Qt 6.4's Wayland client can hang as it closes its connection (the
-    // display waits for its event thread, which waits for events that never
-    // come), leaving a process without a window. The window is gone and the
-    // game keeps nothing: the process ends here.
-    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
-        std::fflush(nullptr);
-        std::_Exit(status);
-    }
-    return status;
+    return leave(run(project));
 }
 
 }  // namespace runtime

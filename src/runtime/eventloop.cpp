@@ -29,8 +29,19 @@ void defaultExit(int status) {
     QCoreApplication::exit(status);
 }
 
+// The program's own window, shown: the report belongs to it, is centred on
+// it and, on Wayland, is no window of its own.
+QWidget* programWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->windowType() == Qt::Window) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
 void defaultReport(const QString& title, const QString& message) {
-    QMessageBox::critical(nullptr, title, message);
+    QMessageBox::critical(programWindow(), title, message);
 }
 
 }  // namespace
