@@ -36,7 +36,7 @@ public:
 
     // Presses Start and lights the squares the next n draws choose.
     void startAndLight(int ticks);
-    // Scores one hit on the first lit square; fails the test if none is lit.
+    // Clicks the first lit square; false if none is lit.
     bool hitLitSquare();
     runtime::Label* litSquare();
 

@@ -20,7 +20,7 @@ namespace {
 const QPoint kPictureOrigin = pixelRect(window::Name::Image1).topLeft();
 
 QImage grab(PlayedGame& g) {
-    return g.form().form().widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return g.form().window().widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 QImage picture() {
@@ -240,7 +240,7 @@ void tst_Rendering::textsShouldFitTheirLabels() {
  *  the whole picture is drawn smoothly scaled, with no seam between strips. */
 void tst_Rendering::scaledWindowShouldStayWhole() {
     PlayedGame g;
-    QWidget* window = g.form().form().widget();
+    QWidget* window = g.form().window().widget();
     const qreal d = window->devicePixelRatioF();
     const auto device = [d](QPoint p) { return QPoint(qRound(p.x() * d), qRound(p.y() * d)); };
     g.startAndLight(1);  // square 6

@@ -15,11 +15,11 @@ namespace {
 enum class Ending { EndWhileLoading, ErrorWhileLoading, ErrorWhileBuilding };
 Ending g_ending;
 
-std::unique_ptr<runtime::Object> endingStartUp() {
+std::unique_ptr<runtime::LoadedProgram> endingStartUp() {
     if (g_ending == Ending::ErrorWhileBuilding) {
         runtime::raiseOverflow();
     }
-    auto program = std::make_unique<runtime::Object>();
+    auto program = std::make_unique<runtime::LoadedProgram>();
     runtime::deliver([] {
         if (g_ending == Ending::EndWhileLoading) {
             runtime::End();

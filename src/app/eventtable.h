@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <variant>
 
 #include "game/handlers.h"
 #include "runtime/eventloop.h"
@@ -21,23 +22,7 @@ using window::Name;
 
 // A handler as the game declares it: only an array's handler takes the index
 // of the member that sent the notification.
-class Handler {
-public:
-    constexpr Handler(void (*handler)(game::Game&)) : m_plain(handler) {}
-    constexpr Handler(void (*handler)(game::Game&, std::int16_t)) : m_indexed(handler) {}
-
-    void operator()(game::Game& g, std::int16_t index) const {
-        m_plain ? m_plain(g) : m_indexed(g, index);
-    }
-    constexpr bool runs(void (*handler)(game::Game&)) const { return m_plain == handler; }
-    constexpr bool runs(void (*handler)(game::Game&, std::int16_t)) const {
-        return m_indexed == handler;
-    }
-
-private:
-    void (*m_plain)(game::Game&) = nullptr;
-    void (*m_indexed)(game::Game&, std::int16_t) = nullptr;
-};
+using Handler = std::variant<void (*)(game::Game&), void (*)(game::Game&, std::int16_t)>;
 
 struct EventRow {
     Name source;  // a control, an array or the window

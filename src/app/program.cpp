@@ -4,6 +4,8 @@
 // Start-up and the dispatch of notifications to handlers.
 #include "program.h"
 
+#include <type_traits>
+
 namespace app {
 
 const runtime::ProjectDescription kProject{"Klikoman", KLIKOMAN_DISPLAY_VERSION, "klikoman",
@@ -16,7 +18,15 @@ Program::Program()
 
 void Program::dispatch(window::Name source, Notification notification, std::int16_t index) {
     if (const EventRow* row = findEvent(source, notification)) {
-        row->handler(m_game, index);
+        std::visit(
+            [&](auto handler) {
+                if constexpr (std::is_invocable_v<decltype(handler), game::Game&, std::int16_t>) {
+                    handler(m_game, index);
+                } else {
+                    handler(m_game);
+                }
+            },
+            row->handler);
     }
 }
 
@@ -25,10 +35,10 @@ void Program::load() {
 }
 
 void Program::show() {
-    m_form.form().show();
+    m_form.window().show();
 }
 
-std::unique_ptr<runtime::Object> startUp() {
+std::unique_ptr<runtime::LoadedProgram> startUp() {
     auto program = std::make_unique<Program>();
     program->load();
     if (!runtime::hasEnded()) {  // End while loading: the window never shows

@@ -12,12 +12,12 @@
 #include "game/gamestate.h"
 #include "game/handlers.h"
 #include "runtime/application.h"
-#include "runtime/object.h"
+#include "runtime/loadedprogram.h"
 #include "window/form1.h"
 
 namespace app {
 
-class Program : public runtime::Object {
+class Program : public runtime::LoadedProgram {
 public:
     // Creates the state empty and builds the window from its layout, with every
     // square and the end message visible and both timers on.
@@ -41,7 +41,7 @@ private:
 };
 
 // Start-up as the runtime runs it: build, load, show.
-std::unique_ptr<runtime::Object> startUp();
+std::unique_ptr<runtime::LoadedProgram> startUp();
 
 extern const runtime::ProjectDescription kProject;
 

@@ -10,12 +10,14 @@
 #include <cstdint>
 #include <optional>
 
+#include "window/layout.h"
+
 namespace game {
 
 inline constexpr std::int16_t HitsToWin = 30;
-inline constexpr std::int16_t kFullPictureHeight = 5955;  // twips, 397 pixels
-inline constexpr std::int16_t kFullPictureWidth = 3750;   // twips, 250 pixels
-inline constexpr int kSquareCount = 9;
+inline constexpr std::int16_t kFullPictureHeight = window::kPictureHeight;  // twips
+inline constexpr std::int16_t kFullPictureWidth = window::kPictureWidth;    // twips
+inline constexpr int kSquareCount = window::kSquareCount;
 
 struct GameState {
     std::optional<float> LitSquare;                 // whole value 0..8, set by Timer1

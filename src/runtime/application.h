@@ -8,7 +8,7 @@
 
 #include <memory>
 
-#include "object.h"
+#include "loadedprogram.h"
 
 namespace runtime {
 
@@ -18,7 +18,7 @@ struct ProjectDescription {
     const char* desktopName;  // the launcher entry's name, for the window system
     // Builds the program's state and window, runs the load notification and
     // shows the window. What it returns lives until the event loop ends.
-    std::unique_ptr<Object> (*startUp)();
+    std::unique_ptr<LoadedProgram> (*startUp)();
 };
 
 // Runs the program; returns its exit status. The program takes no command-line

@@ -25,7 +25,7 @@ struct ClickTarget;
 
 class Control {
 public:
-    Control(const Control&) = delete;  // the widget knows one handle
+    Control(const Control&) = delete;  // a copy would keep sizes of its own for the same widget
     Control& operator=(const Control&) = delete;
 
     virtual bool visible() const;
@@ -85,7 +85,6 @@ private:
 class CommandButton : public Control {
 public:
     explicit CommandButton(Form& form);
-    QString caption() const;
     void setCaption(const QString& caption);
     bool enabled() const;
     void setEnabled(bool enabled);
@@ -112,6 +111,7 @@ public:
 
 private:
     void geometryChanged() override;
+    bool m_reported = false;  // an undecodable picture is reported once
 };
 
 }  // namespace runtime

@@ -8,10 +8,7 @@
 
 namespace runtime {
 
-RuntimeError::RuntimeError(int number, QString text)
-    : m_number(number),
-      m_text(std::move(text)),
-      m_what(QStringLiteral("run-time error %1: %2").arg(m_number).arg(m_text).toUtf8()) {}
+RuntimeError::RuntimeError(int number, QString text) : m_number(number), m_text(std::move(text)) {}
 
 void raiseOverflow() {
     throw RuntimeError(kOverflowError, QStringLiteral("Přetečení"));

@@ -18,12 +18,10 @@ public:
 
     int number() const { return m_number; }
     const QString& text() const { return m_text; }
-    const char* what() const noexcept override { return m_what.constData(); }
 
 private:
     int m_number;
     QString m_text;
-    QByteArray m_what;
 };
 
 // The program's two run-time errors.

@@ -69,14 +69,20 @@ void installFonts() {
     for (QString& family : installed) {
         family = family.section(QStringLiteral(" ["), 0, 0);  // "Face [Foundry]"
     }
+    // The face if it is installed, else its first stand-in that is; where
+    // none is, the named face, and Qt's own search.
     for (std::size_t i = 0; i < std::size(kStandIns); ++i) {
         const StandIns& s = kStandIns[i];
         drawnWith()[i] = QString::fromLatin1(s.face);
+        if (installed.contains(drawnWith()[i], Qt::CaseInsensitive)) {
+            continue;
+        }
         for (const char* standIn : s.standIns) {
-            if (installed.contains(drawnWith()[i], Qt::CaseInsensitive) || standIn == nullptr) {
+            if (standIn != nullptr &&
+                installed.contains(QLatin1String(standIn), Qt::CaseInsensitive)) {
+                drawnWith()[i] = QString::fromLatin1(standIn);
                 break;
             }
-            drawnWith()[i] = QString::fromLatin1(standIn);
         }
     }
     QApplication::setFont(toQFont(kDefaultFont));

@@ -22,6 +22,13 @@ void Form::setClientSize(Twips width, Twips height) {
     m_window->resize(twipsToPixels(width), twipsToPixels(height));
 }
 
+void Form::stack(const std::vector<Control*>& topFirst) {
+    // Each raised control goes on top: from the last up, the first ends above all.
+    for (auto control = topFirst.rbegin(); control != topFirst.rend(); ++control) {
+        (*control)->widget()->raise();
+    }
+}
+
 void Form::setFocusOrder(std::initializer_list<Control*> order) {
     m_focusOrder.assign(order);
     for (std::size_t i = 1; i < m_focusOrder.size(); ++i) {

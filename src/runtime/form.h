@@ -29,6 +29,9 @@ public:
     void setCaption(const QString& caption);
     void setClientSize(Twips width, Twips height);
 
+    // Stacks the controls, the first on top of all.
+    void stack(const std::vector<Control*>& topFirst);
+
     // The order the keyboard focus moves in; the first has the focus at start.
     void setFocusOrder(std::initializer_list<Control*> order);
 

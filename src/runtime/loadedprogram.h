@@ -7,12 +7,12 @@
 
 namespace runtime {
 
-class Object {
+class LoadedProgram {
 public:
-    Object() = default;
-    Object(const Object&) = delete;
-    Object& operator=(const Object&) = delete;
-    virtual ~Object() = default;
+    LoadedProgram() = default;
+    LoadedProgram(const LoadedProgram&) = delete;
+    LoadedProgram& operator=(const LoadedProgram&) = delete;
+    virtual ~LoadedProgram() = default;
 };
 
 }  // namespace runtime

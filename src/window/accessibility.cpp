@@ -12,12 +12,13 @@
 namespace window {
 
 void arrangeForReaders(Form1& form) {
-    runtime::readInReadingOrder(form.form().widget());
+    runtime::readInReadingOrder(form.window().widget());
     runtime::setAccessibleRole(form.Image1().widget(), QAccessible::Graphic);
     runtime::setAccessibleRole(form.Label7().widget(), QAccessible::AlertMessage);
-    for (runtime::Control* repeats : {static_cast<runtime::Control*>(&form.Label4()),
+    // The caption repeats what the score says; the spot is found by chance.
+    for (runtime::Control* leftOut : {static_cast<runtime::Control*>(&form.Label4()),
                                       static_cast<runtime::Control*>(&form.Label8())}) {
-        runtime::hideFromReaders(repeats->widget());
+        runtime::hideFromReaders(leftOut->widget());
     }
     for (std::int16_t i = 0; i < kSquareCount; ++i) {
         runtime::hideFromReaders(form.Shape1(i).widget());

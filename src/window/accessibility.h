@@ -13,13 +13,15 @@
 
 #include <array>
 
+#include "layout.h"
+
 namespace window {
 
 class Form1;
 
 // The cells in reading order, as the outlines Shape1(0) to Shape1(8) stand.
 // clang-format off
-inline constexpr std::array<const char*, 9> kCellNames{
+inline constexpr std::array<const char*, kSquareCount> kCellNames{
     "vlevo nahoře", "uprostřed nahoře", "vpravo nahoře",
     "vlevo uprostřed", "uprostřed", "vpravo uprostřed",
     "vlevo dole", "uprostřed dole", "vpravo dole"};

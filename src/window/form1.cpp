@@ -5,6 +5,7 @@
 #include "form1.h"
 
 #include <QString>
+#include <vector>
 
 #include "accessibility.h"
 #include "picture.h"
@@ -66,30 +67,37 @@ Form1::Form1(Notify notify) : m_notify(std::move(notify)) {
     arrangeForReaders(*this);
     m_form.setCaption(text(kForm1.caption));
     m_form.setClientSize(kForm1.clientWidth, kForm1.clientHeight);
+    std::vector<runtime::Control*> topFirst;  // stacked as the table lists them
     for (const ControlRecord& r : kLayout) {
-        build(r);
+        if (runtime::Control* control = build(r)) {
+            topFirst.push_back(control);
+        }
     }
+    m_form.stack(topFirst);
     m_form.setFocusOrder({&m_command1, &m_command2, &m_command3});
     m_assisted.emplace([this] { describeForAccessibility(*this); });
 }
 
-void Form1::build(const ControlRecord& r) {
+runtime::Control* Form1::build(const ControlRecord& r) {
     const auto name = r.name;
     const auto index = static_cast<std::int16_t>(r.index);
     const auto clicks = [&](auto& control) {
         setUp(control, r);
         control.setClickHandler(
             [this, name, index] { m_notify(name, runtime::Notification::Click, index); });
+        return &control;
     };
-    const auto ticks = [&](runtime::Timer& timer) {
+    const auto ticks = [&](runtime::Timer& timer) -> runtime::Control* {
         setUp(timer, r);
         timer.setTickHandler([this, name] { m_notify(name, runtime::Notification::Timer, 0); });
+        return nullptr;
     };
     switch (r.name) {
         case Name::Label1:
             return clicks(m_label1[static_cast<std::size_t>(r.index)]);
         case Name::Shape1:
-            return setUp(m_shape1[static_cast<std::size_t>(r.index)], r);
+            setUp(m_shape1[static_cast<std::size_t>(r.index)], r);
+            return &m_shape1[static_cast<std::size_t>(r.index)];
         case Name::Label2:
             return clicks(m_label2);
         case Name::Label3:
@@ -117,8 +125,9 @@ void Form1::build(const ControlRecord& r) {
         case Name::Timer2:
             return ticks(m_timer2);
         case Name::Form1:
-            return;  // the window is no record of its own
+            break;  // the window is no record of its own
     }
+    return nullptr;
 }
 
 runtime::Label& Form1::Label1(std::int16_t index) {

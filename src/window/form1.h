@@ -31,7 +31,7 @@ public:
     // built-in picture cannot be decoded.
     explicit Form1(Notify notify);
 
-    runtime::Form& form() { return m_form; }
+    runtime::Form& window() { return m_form; }  // the window itself
 
     runtime::Label& Label1(std::int16_t index);    // square `index`: lit to be clicked
     runtime::Shape& Shape1(std::int16_t index);    // outline of cell `index`, in reading order
@@ -54,12 +54,11 @@ private:
     static std::array<Control, sizeof...(I)> array(runtime::Form& form, std::index_sequence<I...>) {
         return {{(static_cast<void>(I), Control(form))...}};
     }
-    void build(const ControlRecord& r);
+    // Builds one control from its record; the control, unless a timer.
+    runtime::Control* build(const ControlRecord& r);
 
     Notify m_notify;
     runtime::Form m_form;  // before the controls: its window holds their widgets
-    // Bottom to top: Qt stacks a widget above those made before it, so this
-    // is the layout table read backwards.
     std::array<runtime::Label, kSquareCount> m_label1 =
         array<runtime::Label>(m_form, std::make_index_sequence<kSquareCount>());
     runtime::Image m_image1{m_form};
@@ -77,7 +76,7 @@ private:
     runtime::CommandButton m_command3{m_form};
     runtime::Timer m_timer1;
     runtime::Timer m_timer2;
-    std::optional<runtime::WhenAssisted> m_assisted;  // once the controls are built
+    std::optional<runtime::RunWhenReaderListens> m_assisted;  // once the controls are built
 };
 
 }  // namespace window

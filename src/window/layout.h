@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "picture.h"
 #include "runtime/colour.h"
 #include "runtime/font.h"
 #include "runtime/twips.h"
@@ -158,7 +159,7 @@ inline constexpr auto kLayout = std::to_array<ControlRecord>({
     {.name = Label4, .kind = Label, .left = 1200, .top = 4560, .width = 2175, .height = 495, .caption = "Počet zásahů:", .fore = kCaptionColour, .font = HitsCaption},  // hits caption
     {.name = Label3, .kind = Label, .left = 3720, .top = 4560, .width = 1575, .height = 495, .caption = "0", .fore = kScoreColour, .font = Score, .alignment = Alignment::Centre},  // score
     label(Label2, 10920, 6000, 135, 255, "."),          // hidden dot: hides the buttons
-    {.name = Image1, .kind = Image, .left = 7080, .top = 120, .width = 3750, .height = 5955, .pointer = Pointer::Forbidden},  // the hidden picture
+    {.name = Image1, .kind = Image, .left = 7080, .top = 120, .width = kPictureWidth, .height = kPictureHeight, .pointer = Pointer::Forbidden},  // the hidden picture
     square(8, 4800, 1560),                              // squares, lit to be clicked
     square(7, 600, 2640),
     square(0, 600, 480),

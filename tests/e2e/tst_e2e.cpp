@@ -222,7 +222,7 @@ void tst_E2E::windowShouldShowReadyGame() {
     }
     PlayedGame reference;
     const QImage expected =
-        reference.form().form().widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        reference.form().window().widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     int differing = 0;
     for (int y = 0; y < expected.height(); ++y) {
         for (int x = 0; x < expected.width(); ++x) {
