@@ -156,7 +156,6 @@ void X11Desktop::track(void* raw) {
 }
 
 bool X11Desktop::awaitWindow(Program& p, const QString& wanted, const QElapsedTimer& since) {
-    std::set<std::uint32_t> others;  // painted windows of another title
     while (since.elapsed() < kWait && p.process.state() == QProcess::Running) {
         void* e = nextEvent(50);
         if (!e) {
@@ -166,11 +165,8 @@ bool X11Desktop::awaitWindow(Program& p, const QString& wanted, const QElapsedTi
         free(e);
         const double ms = since.nsecsElapsed() / 1e6;
         for (const auto& [id, w] : m_windows) {
-            if (!w.damaged || w.size != clientSize() || m_claimed.count(id) || others.count(id)) {
-                continue;
-            }
-            if (title(id) != wanted) {
-                others.insert(id);
+            // The title may come after the first paint (Wine), so it is asked each time.
+            if (!w.damaged || w.size != clientSize() || m_claimed.count(id) || title(id) != wanted) {
                 continue;
             }
             m_claimed.insert(id);
