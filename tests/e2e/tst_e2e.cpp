@@ -98,8 +98,6 @@ private slots:
     void windowShouldShowReadyGame();
     void startShouldLightPredictedSquaresUntilTimer2();
     void hitShouldScoreAndUncoverTopRows();
-    void stopShouldStopLighting();
-    void hiddenControlsShouldShowWholePicture();
     void endingShouldExitWithZero_data();
     void endingShouldExitWithZero();
     void hostileStartShouldChangeNothing();
@@ -285,37 +283,6 @@ void tst_E2E::hitShouldScoreAndUncoverTopRows() {
     QCOMPARE(rows % 13 == 0 || rows % 13 == 1, true);  // 13 per hit, 198.5 twips
     QVERIFY(rows >= 13);
     QVERIFY(grab().copy(score) != scoreZero);
-}
-
-/** After Stop and the next dark tick no square lights again. */
-void tst_E2E::stopShouldStopLighting() {
-    NEEDS_POINTER();
-    click(centreOf(Name::Command1));
-    QVERIFY(QTest::qWaitFor([&] { return !litSquares(grab()).isEmpty(); }, kWait));
-    click(centreOf(Name::Command2));
-    QVERIFY(QTest::qWaitFor([&] { return litSquares(grab()).isEmpty(); }, kWait));
-    // Watch three lighting periods: a running Timer1 would light a square.
-    QElapsedTimer watch;
-    watch.start();
-    while (watch.elapsed() < 1500) {
-        QVERIFY(litSquares(grab()).isEmpty());
-        QTest::qWait(20);
-    }
-}
-
-/** The hidden spot uncovers the whole picture; the dot hides the buttons. */
-void tst_E2E::hiddenControlsShouldShowWholePicture() {
-    NEEDS_POINTER();
-    click(centreOf(Name::Label8));
-    QVERIFY(QTest::qWaitFor([&] { return pictureRowsShown(grab()) == m_picture.height(); }, kWait));
-    QVERIFY(!shows(grab(), centreOf(Name::Command1)));
-    click(centreOf(Name::Label2));
-    QVERIFY(QTest::qWaitFor(
-        [&] {
-            const QImage shot = grab();
-            return shows(shot, centreOf(Name::Command1)) && shows(shot, centreOf(Name::Command3));
-        },
-        kWait));
 }
 
 /** Konec, a click on the picture and closing the window end the game with

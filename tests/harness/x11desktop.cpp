@@ -166,7 +166,8 @@ bool X11Desktop::awaitWindow(Program& p, const QString& wanted, const QElapsedTi
         const double ms = since.nsecsElapsed() / 1e6;
         for (const auto& [id, w] : m_windows) {
             // The title may come after the first paint (Wine), so it is asked each time.
-            if (!w.damaged || w.size != clientSize() || m_claimed.count(id) || title(id) != wanted) {
+            if (!w.damaged || w.size != clientSize() || m_claimed.count(id) ||
+                title(id) != wanted) {
                 continue;
             }
             m_claimed.insert(id);
@@ -229,20 +230,6 @@ QImage X11Desktop::grab(const Program& p) {
     return QImage(xcb_get_image_data(reply.reply), r.width(), r.height(), r.width() * 4,
                   QImage::Format_RGB32)
         .copy();
-}
-
-QRgb X11Desktop::pixel(const Program& p, QPoint point) {
-    Freed<xcb_get_image_reply_t> reply{
-        xcb_get_image_reply(m_c,
-                            xcb_get_image(m_c, XCB_IMAGE_FORMAT_Z_PIXMAP, p.window,
-                                          static_cast<std::int16_t>(point.x()),
-                                          static_cast<std::int16_t>(point.y()), 1, 1, 0xFFFFFFFF),
-                            nullptr)};
-    if (!reply || xcb_get_image_data_length(reply.reply) < 4) {
-        return 0;
-    }
-    const std::uint8_t* d = xcb_get_image_data(reply.reply);
-    return qRgb(d[2], d[1], d[0]);
 }
 
 void X11Desktop::click(const Program& p, QPoint point) {

@@ -30,9 +30,8 @@ public:
     void press(const Program& p, Key key) override;
     void requestClose(const Program& p) override;
 
-    // For the benchmark: one pixel, moving a window as a window manager
-    // would, and the time until regions of a window are drawn again.
-    QRgb pixel(const Program& p, QPoint point);
+    // For the benchmark: moving a window as a window manager would, and the
+    // time until regions of a window are drawn again.
     void moveTo(const Program& p, QPoint screenPoint);
     void discardDamage();
     double awaitRepaint(const Program& p, std::initializer_list<QRect> regions,
