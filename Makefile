@@ -77,7 +77,8 @@ WIN_BUILD ?= build-windows
 windows:
 	scripts/install-deps windows
 	@qt=$$(scripts/build-qt-windows | tail -n 1) && \
-	if [ ! -f $(WIN_BUILD)/CMakeCache.txt ]; then \
+	if ! grep -qs "^CMAKE_TOOLCHAIN_FILE:.*=$$qt/lib" $(WIN_BUILD)/CMakeCache.txt; then \
+		rm -rf $(WIN_BUILD) && \
 		cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 			-DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake \
 			-DBUILD_TESTING=OFF -DKLIKOMAN_BENCH=OFF || exit 1; \
