@@ -5,8 +5,6 @@
 // program and ending processes by PID.
 #include "desktop.h"
 
-#include <QMetaEnum>
-
 #include "x11desktop.h"
 
 std::unique_ptr<Desktop> openWayland(QString* why, QSize screen);  // waylanddesktop.cpp
