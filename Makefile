@@ -70,13 +70,13 @@ soak: build
 	$(BUILD)/bench/klikoman-soak bench/SOAK.md
 
 # Klikoman for Windows: one .exe cross-built with MinGW-w64 against a static Qt
-# that scripts/build-qt-windows builds once per machine (about 35 minutes) into
+# that scripts/build-qt windows builds once per machine (about 35 minutes) into
 # ~/.cache/klikoman, then packed into $(WIN_BUILD)/klikoman-1.00-win64.zip and the
 # installer $(WIN_BUILD)/klikoman-1.00-setup.exe.
 WIN_BUILD ?= build-windows
 windows:
 	scripts/install-deps windows
-	@qt=$$(scripts/build-qt-windows | tail -n 1) && \
+	@qt=$$(scripts/build-qt windows | tail -n 1) && \
 	if ! grep -qs "^CMAKE_TOOLCHAIN_FILE:.*=$$qt/lib" $(WIN_BUILD)/CMakeCache.txt; then \
 		rm -rf $(WIN_BUILD) && \
 		cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
