@@ -8,7 +8,7 @@ SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
 export SOURCE_DATE_EPOCH
 
 .PHONY: all game build run test test-asan bench soak install package check-package windows \
-	test-windows clean
+	test-windows web serve-web test-web bench-web clean
 
 all: build
 
@@ -92,5 +92,47 @@ test-windows: windows build
 	WINEPREFIX=$(CURDIR)/$(WIN_BUILD)/wine sh tests/e2e/check-windows-install.sh \
 		$(WIN_BUILD)/klikoman-*-setup.exe $(BUILD)
 
+# Klikoman in a browser: WebAssembly built with Emscripten against a static Qt
+# that scripts/build-qt web builds once per machine (about 35 minutes) into
+# ~/.cache/klikoman, staged as a folder of static files and packed into
+# $(WEB_BUILD)/klikoman-1.00-web.zip. Emscripten runs on Node, which must find
+# Debian's modules; Qt's CMake wants Emscripten in its SDK's layout.
+WEB_BUILD ?= build-web
+EMSCRIPTEN_CMAKE = /usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
+web:
+	scripts/install-deps web
+	@qt=$$(scripts/build-qt web | tail -n 1) && \
+	export EMSDK=$$(dirname $$qt)/emsdk NODE_PATH=/usr/share/nodejs && unset EM_CACHE && \
+	if ! grep -qs "^CMAKE_TOOLCHAIN_FILE:.*=$$qt/lib" $(WEB_BUILD)/CMakeCache.txt; then \
+		rm -rf $(WEB_BUILD) && \
+		cmake -S . -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
+			-DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake \
+			-DQT_CHAINLOAD_TOOLCHAIN_FILE=$(EMSCRIPTEN_CMAKE) -DBUILD_TESTING=OFF || exit 1; \
+	fi && \
+	cmake --build $(WEB_BUILD) --parallel $(JOBS) && \
+	scripts/package-web $(WEB_BUILD) $$qt >/dev/null && \
+	scripts/package-web $(WEB_BUILD) $$qt --bare >/dev/null
+
+# Serves the page on http://127.0.0.1:$(PORT)/ for a player to open.
+PORT ?= 8080
+serve-web: web
+	node scripts/serve-web.mjs $(WEB_BUILD)/klikoman-[0-9]*-web $(PORT)
+
+# The browser's driver for the tests: puppeteer-core as the lock file pins
+# it, with no browser of its own (it drives Debian's chromium).
+tests/web/node_modules: tests/web/package-lock.json
+	cd tests/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --silent
+	touch $@
+
+# The real-window test again, on the page in Chromium.
+test-web: web build tests/web/node_modules
+	QT_QPA_PLATFORM=offscreen KLIKOMAN_BACKEND=browser KLIKOMAN_GAME=$$(ls -d $(CURDIR)/$(WEB_BUILD)/klikoman-[0-9]*-web) \
+		$(BUILD)/tests/e2e/tst_e2e
+
+# The page's load figures against a bare Qt window built the same way.
+bench-web: web tests/web/node_modules
+	node bench/webload.mjs $(WEB_BUILD)/klikoman-[0-9]*-web $(WEB_BUILD)/klikoman-bare-web \
+		--out bench/WEB.md
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(WIN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(WIN_BUILD) $(WEB_BUILD)

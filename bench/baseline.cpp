@@ -14,6 +14,9 @@
 
 #include "cells.h"
 #include "tickprobe.h"
+#ifdef Q_OS_WASM
+#include "runtime/browser.h"
+#endif
 
 namespace {
 // The game's places: a square's cell, the score and Start.
@@ -59,7 +62,11 @@ int main(int argc, char** argv) {
     });
     light.start(400);
     darken.start(600);
+#ifdef Q_OS_WASM
+    runtime::showInPage(&window);
+#else
     window.show();
+#endif
     if (argc == 3 && QByteArray(argv[1]) == "--probe") {
         probeFor(QByteArray(argv[2]).toInt());
     }

@@ -25,6 +25,9 @@
 #include "errors.h"
 #include "eventloop.h"
 #include "font.h"
+#ifdef Q_OS_WASM
+#include "browser.h"
+#endif
 
 namespace runtime {
 
@@ -137,7 +140,13 @@ int run(const ProjectDescription& project) {
     }
     // End or a run-time error while the window was built or loaded: the event
     // loop would never see the request to quit.
-    return hasEnded() ? exitStatus() : runEventLoop();
+    if (hasEnded()) {
+        return exitStatus();
+    }
+#ifdef Q_OS_WASM
+    keepUntilEnd(std::move(program));
+#endif
+    return runEventLoop();
 }  // the program's widgets go here, before the application object
 
 // The one way out, whichever way the program ended. Qt 6.4's Wayland client
@@ -171,11 +180,17 @@ int start(const ProjectDescription& project) {
 #endif
     // Qt reads options such as -platform and -stylesheet from its arguments;
     // it gets only the program's name, which must outlive the application.
-    QByteArray name(project.desktopName);
-    char* arguments[] = {name.data(), nullptr};
-    int count = 1;
+    static QByteArray name(project.desktopName);
+    static char* arguments[] = {name.data(), nullptr};
+    static int count = 1;
     g_previousHandler = qInstallMessageHandler(holdStartUpMessages);
+#ifdef Q_OS_WASM
+    // A page outlives start(): the browser runs the event loop, and an end
+    // while loading may still be reporting.
+    new QApplication(count, arguments);
+#else
     QApplication application(count, arguments);
+#endif
     passOnHeldMessages();
     prepareApplication(project);
     return leave(run(project));

@@ -6,11 +6,15 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QWidget>
 #include <cstdio>
 #include <utility>
 
 #include "errors.h"
+#ifdef Q_OS_WASM
+#include "browser.h"
+#endif
 
 namespace runtime {
 
@@ -21,6 +25,19 @@ int g_status = 0;
 ExitHook g_exitHook;
 ReportHook g_reportHook;
 
+#ifdef Q_OS_WASM
+// In a browser nothing may block: the report opens over the stopped game and
+// the page hears of the end once the player has closed it.
+QPointer<QMessageBox> g_openReport;
+
+void defaultExit(int status) {
+    if (g_openReport) {
+        QObject::connect(g_openReport, &QDialog::finished, [status] { endInPage(status); });
+    } else {
+        endInPage(status);
+    }
+}
+#else
 void defaultExit(int status) {
     // Windows vanish at once; the loop returns when this notification is done.
     for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -28,6 +45,7 @@ void defaultExit(int status) {
     }
     QCoreApplication::exit(status);
 }
+#endif
 
 // The program's own window, shown: the report belongs to it, is centred on
 // it and, on Wayland, is no window of its own.
@@ -41,7 +59,14 @@ QWidget* programWindow() {
 }
 
 void defaultReport(const QString& title, const QString& message) {
+#ifdef Q_OS_WASM
+    g_openReport =
+        new QMessageBox(QMessageBox::Critical, title, message, QMessageBox::Ok, programWindow());
+    g_openReport->setAttribute(Qt::WA_DeleteOnClose);
+    g_openReport->open();
+#else
     QMessageBox::critical(programWindow(), title, message);
+#endif
 }
 
 }  // namespace

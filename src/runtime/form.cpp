@@ -7,6 +7,9 @@
 #include <QWidget>
 
 #include "controls.h"
+#ifdef Q_OS_WASM
+#include "browser.h"
+#endif
 
 namespace runtime {
 
@@ -40,7 +43,11 @@ void Form::show() {
     if (!m_focusOrder.empty()) {
         m_focusOrder.front()->widget()->setFocus(Qt::OtherFocusReason);
     }
+#ifdef Q_OS_WASM
+    showInPage(m_window.get());
+#else
     m_window->show();
+#endif
 }
 
 }  // namespace runtime

@@ -8,11 +8,15 @@
 #include "x11desktop.h"
 
 std::unique_ptr<Desktop> openWayland(QString* why, QSize screen);  // waylanddesktop.cpp
+std::unique_ptr<Desktop> openBrowser(QString* why);                // browserdesktop.cpp
 
 Desktop::Backend Desktop::backendFromEnvironment() {
     const QString name = qEnvironmentVariable("KLIKOMAN_BACKEND").toLower();
     if (name == QLatin1String("wine")) {
         return Backend::Wine;
+    }
+    if (name == QLatin1String("browser")) {
+        return Backend::Browser;
     }
     return name == QLatin1String("wayland") ? Backend::Wayland : Backend::X11;
 }
@@ -20,6 +24,9 @@ Desktop::Backend Desktop::backendFromEnvironment() {
 std::unique_ptr<Desktop> Desktop::open(Backend backend, QString* why, QSize screen) {
     if (backend == Backend::Wayland) {
         return openWayland(why, screen);
+    }
+    if (backend == Backend::Browser) {
+        return openBrowser(why);
     }
     auto x = std::make_unique<X11Desktop>(backend);
     return x->start(why, screen) ? std::move(x) : nullptr;

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 //
 // The one harness for programs in a real window: a private display server of
-// one backend (Xvfb, Wine on Xvfb, a headless sway compositor), programs
+// one backend (Xvfb, Wine on Xvfb, a headless sway compositor, a headless
+// browser showing a page), programs
 // launched on it and found by their window, what the screen shows read back,
 // and the player's hands on it. Everything it starts it ends again by PID.
 // The real-window test and the benchmark run the built game through it.
@@ -19,7 +20,7 @@
 
 class Desktop {
 public:
-    enum class Backend { X11, Wine, Wayland };
+    enum class Backend { X11, Wine, Wayland, Browser };
     enum class Key { Space, Tab };
 
     // A launched program and its top-level window.
@@ -29,7 +30,8 @@ public:
         double paintedMs = -1;  // from the launch to the window's first paint
     };
 
-    // The backend KLIKOMAN_BACKEND names (x11, wine, wayland); X11 when unset.
+    // The backend KLIKOMAN_BACKEND names (x11, wine, wayland, browser); X11
+    // when unset.
     static Backend backendFromEnvironment();
     // Starts a private server; null, and why, where it cannot.
     static std::unique_ptr<Desktop> open(Backend backend, QString* why,
