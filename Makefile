@@ -93,7 +93,7 @@ test-windows: windows build
 		$(WIN_BUILD)/klikoman-*-setup.exe $(BUILD)
 
 # Klikoman in a browser: WebAssembly built with Emscripten against a static Qt
-# that scripts/build-qt web builds once per machine (about 35 minutes) into
+# that scripts/build-qt web builds once per machine (about 15 minutes) into
 # ~/.cache/klikoman, staged as a folder of static files and packed into
 # $(WEB_BUILD)/klikoman-1.00-web.zip. Emscripten runs on Node, which must find
 # Debian's modules; Qt's CMake wants Emscripten in its SDK's layout.
