@@ -7,8 +7,6 @@
 // request: the canvas's pixels, a click, a key. The window is the page's
 // canvas; the driver's process ends with the game's status when the page
 // says the game has ended, as a desktop program's does when it exits.
-#include <QStandardPaths>
-
 #include "desktop.h"
 
 namespace {
@@ -74,10 +72,9 @@ QImage BrowserDesktop::grab(const Program& p) {
     if (!answer.startsWith("png ")) {
         return {};
     }
-    QImage image = QImage::fromData(QByteArray::fromBase64(answer.mid(4)), "PNG");
-    // One CSS pixel per logical pixel: at a device scale the canvas has more.
-    image.setDevicePixelRatio(1);
-    return image.convertToFormat(QImage::Format_RGB32);
+    // At a device scale the canvas has that many pixels per CSS pixel.
+    return QImage::fromData(QByteArray::fromBase64(answer.mid(4)), "PNG")
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 bool BrowserDesktop::awaitWindow(Program& p, const QString&, const QElapsedTimer&) {
@@ -93,10 +90,6 @@ bool BrowserDesktop::awaitWindow(Program& p, const QString&, const QElapsedTimer
 }  // namespace
 
 std::unique_ptr<Desktop> openBrowser(QString* why) {
-    if (QStandardPaths::findExecutable(QStringLiteral("node")).isEmpty()) {
-        *why = QStringLiteral("node is missing (scripts/install-deps web)");
-        return nullptr;
-    }
     if (qEnvironmentVariableIsEmpty("KLIKOMAN_GAME")) {
         *why = QStringLiteral("KLIKOMAN_GAME names no page folder (make test-web sets it)");
         return nullptr;
