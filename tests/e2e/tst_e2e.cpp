@@ -309,6 +309,7 @@ void tst_E2E::hitsShouldUncoverThePictureAndEndAtThirty() {
             reference.tickTimer1();
         }
     }
+    QCOMPARE(reference.state().HitCount, game::HitsToWin);
     // Each rasteriser smooths and places text edges its own way (Wine's
     // most), so strokes are compared, not shades, and the score shown must
     // be far nearer to the one after thirty hits.
