@@ -8,7 +8,7 @@ SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
 export SOURCE_DATE_EPOCH
 
 .PHONY: all game build run test test-asan bench soak install package check-package windows \
-	test-windows web serve-web test-web bench-web clean
+	test-windows web serve-web test-web bench-web test-debian13 clean
 
 all: build
 
@@ -47,6 +47,13 @@ package: build
 # Builds, lints, installs, starts and removes the package; needs root.
 check-package:
 	BUILD=$(BUILD) scripts/check-package
+
+# Every test again on Debian 13, as ./test.sh runs them there, in a Debian 13
+# root of the project's own (scripts/debian-root) with a build folder of its
+# own; the first run makes the root (a minute) and installs into it.
+test-debian13:
+	scripts/install-deps root
+	scripts/debian-root trixie env BUILD=build-trixie ./test.sh
 
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 ASAN_BUILD ?= build-asan
