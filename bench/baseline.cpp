@@ -13,10 +13,8 @@
 #include <QWidget>
 
 #include "cells.h"
+#include "runtime/shell.h"
 #include "tickprobe.h"
-#ifdef Q_OS_WASM
-#include "runtime/browser.h"
-#endif
 
 namespace {
 // The game's places: a square's cell, the score and Start.
@@ -62,11 +60,7 @@ int main(int argc, char** argv) {
     });
     light.start(400);
     darken.start(600);
-#ifdef Q_OS_WASM
-    runtime::showInPage(&window);
-#else
-    window.show();
-#endif
+    runtime::shell::show(&window);
     if (argc == 3 && QByteArray(argv[1]) == "--probe") {
         probeFor(QByteArray(argv[2]).toInt());
     }

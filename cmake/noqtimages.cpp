@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 //
 // Linked only against a static Qt, whose standard-icon images the build
-// leaves out (cmake/static-qt.cmake): QApplication still registers them at
+// leaves out (static-qt.cmake): QApplication still registers them at
 // start-up, and this stands in for that registration with nothing to
 // register. The names are the ones Qt's resource compiler gives.
 

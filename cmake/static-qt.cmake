@@ -3,8 +3,9 @@
 # - Widgets' standard-icon images (folders, drives, media and dock buttons:
 #   360 KB of PNG that no compression shrinks) serve file dialogs, dock
 #   widgets and MDI windows, none of which the game has; its one dialog, the
-#   error report, draws its icon from code. src/app/noqtimages.cpp answers
-#   QApplication's call that would register them.
+#   error report, draws its icon from code. noqtimages.cpp beside this file
+#   answers QApplication's call that would register them, in every program
+#   that links Qt's Widgets.
 # - The browser plugin's own faces (DejaVu and Vera, 1.1 MB): the game
 #   carries the faces it draws with, and Qt falls back to those.
 # A shared Qt keeps its resources in its libraries, where they cost nothing.
@@ -20,10 +21,16 @@ if(_qt_widgets_type STREQUAL "STATIC_LIBRARY")
             endif()
             foreach(_property IMPORTED_OBJECTS IMPORTED_OBJECTS_RELEASE)
                 get_target_property(_objects ${_resource} ${_property})
-                if(_objects MATCHES "/qrc_(qstyle[0-9]*|wasmfonts)\\.cpp\\.(o|obj)$")
-                    set_target_properties(${_resource} PROPERTIES ${_property} "")
+                if(_objects)
+                    list(FILTER _objects EXCLUDE REGEX
+                         "/qrc_(qstyle[0-9]*|wasmfonts)\\.cpp\\.(o|obj)$")
+                    set_target_properties(${_resource} PROPERTIES ${_property} "${_objects}")
                 endif()
             endforeach()
         endforeach()
     endforeach()
+    # Its objects go into every program linked with Widgets, through Widgets.
+    add_library(klikoman_noqtimages OBJECT ${CMAKE_CURRENT_LIST_DIR}/noqtimages.cpp)
+    target_link_libraries(klikoman_noqtimages INTERFACE $<TARGET_OBJECTS:klikoman_noqtimages>)
+    target_link_libraries(Qt6::Widgets INTERFACE klikoman_noqtimages)
 endif()

@@ -8,7 +8,6 @@
 // instead of an abort. Every way the program ends leaves through one exit.
 #include "application.h"
 
-#include <QApplication>
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QLibraryInfo>
@@ -25,9 +24,7 @@
 #include "errors.h"
 #include "eventloop.h"
 #include "font.h"
-#ifdef Q_OS_WASM
-#include "browser.h"
-#endif
+#include "shell.h"
 
 namespace runtime {
 
@@ -138,16 +135,8 @@ int run(const ProjectDescription& project) {
     } catch (const RuntimeError& error) {
         reportRuntimeError(error);
     }
-    // End or a run-time error while the window was built or loaded: the event
-    // loop would never see the request to quit.
-    if (hasEnded()) {
-        return exitStatus();
-    }
-#ifdef Q_OS_WASM
-    keepUntilEnd(std::move(program));
-#endif
-    return runEventLoop();
-}  // the program's widgets go here, before the application object
+    return shell::run(std::move(program));
+}
 
 // The one way out, whichever way the program ended. Qt 6.4's Wayland client
 // can hang as it closes its connection (the display waits for its event
@@ -184,16 +173,11 @@ int start(const ProjectDescription& project) {
     static char* arguments[] = {name.data(), nullptr};
     static int count = 1;
     g_previousHandler = qInstallMessageHandler(holdStartUpMessages);
-#ifdef Q_OS_WASM
-    // A page outlives start(): the browser runs the event loop, and an end
-    // while loading may still be reporting.
-    new QApplication(count, arguments);
-#else
-    QApplication application(count, arguments);
-#endif
-    passOnHeldMessages();
-    prepareApplication(project);
-    return leave(run(project));
+    return shell::withApplication(count, arguments, [&project] {
+        passOnHeldMessages();
+        prepareApplication(project);
+        return leave(run(project));
+    });
 }
 
 }  // namespace runtime

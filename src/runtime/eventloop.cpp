@@ -5,16 +5,12 @@
 #include "eventloop.h"
 
 #include <QApplication>
-#include <QMessageBox>
-#include <QPointer>
 #include <QWidget>
 #include <cstdio>
 #include <utility>
 
 #include "errors.h"
-#ifdef Q_OS_WASM
-#include "browser.h"
-#endif
+#include "shell.h"
 
 namespace runtime {
 
@@ -24,28 +20,6 @@ bool g_ended = false;
 int g_status = 0;
 ExitHook g_exitHook;
 ReportHook g_reportHook;
-
-#ifdef Q_OS_WASM
-// In a browser nothing may block: the report opens over the stopped game and
-// the page hears of the end once the player has closed it.
-QPointer<QMessageBox> g_openReport;
-
-void defaultExit(int status) {
-    if (g_openReport) {
-        QObject::connect(g_openReport, &QDialog::finished, [status] { endInPage(status); });
-    } else {
-        endInPage(status);
-    }
-}
-#else
-void defaultExit(int status) {
-    // Windows vanish at once; the loop returns when this notification is done.
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        window->hide();
-    }
-    QCoreApplication::exit(status);
-}
-#endif
 
 // The program's own window, shown: the report belongs to it, is centred on
 // it and, on Wayland, is no window of its own.
@@ -59,14 +33,7 @@ QWidget* programWindow() {
 }
 
 void defaultReport(const QString& title, const QString& message) {
-#ifdef Q_OS_WASM
-    g_openReport =
-        new QMessageBox(QMessageBox::Critical, title, message, QMessageBox::Ok, programWindow());
-    g_openReport->setAttribute(Qt::WA_DeleteOnClose);
-    g_openReport->open();
-#else
-    QMessageBox::critical(programWindow(), title, message);
-#endif
+    shell::report(title, message, programWindow());
 }
 
 }  // namespace
@@ -104,7 +71,7 @@ bool hasEnded() {
 void endProgram(int status) {
     g_ended = true;
     g_status = status;
-    (g_exitHook ? g_exitHook : ExitHook(defaultExit))(status);
+    (g_exitHook ? g_exitHook : ExitHook(shell::end))(status);
 }
 
 void setExitHook(ExitHook hook) {

@@ -7,9 +7,7 @@
 #include <QWidget>
 
 #include "controls.h"
-#ifdef Q_OS_WASM
-#include "browser.h"
-#endif
+#include "shell.h"
 
 namespace runtime {
 
@@ -43,11 +41,7 @@ void Form::show() {
     if (!m_focusOrder.empty()) {
         m_focusOrder.front()->widget()->setFocus(Qt::OtherFocusReason);
     }
-#ifdef Q_OS_WASM
-    showInPage(m_window.get());
-#else
-    m_window->show();
-#endif
+    shell::show(m_window.get());
 }
 
 }  // namespace runtime

@@ -1,0 +1,49 @@
+// SPDX-FileCopyrightText: 2026 Klikoman developers
+// SPDX-License-Identifier: MIT
+//
+// The shell of a desktop program: the application lives on the stack of
+// start(), the event loop returns when the program ends, and a run-time
+// error's report is a modal message box.
+#include <QApplication>
+#include <QMessageBox>
+#include <QWidget>
+
+#include "eventloop.h"
+#include "loadedprogram.h"
+#include "shell.h"
+
+namespace runtime::shell {
+
+int withApplication(int& argc, char** argv, const std::function<int()>& body) {
+    QApplication application(argc, argv);
+    return body();
+}
+
+void show(QWidget* window) {
+    window->show();
+}
+
+int run(std::unique_ptr<LoadedProgram> program) {
+    // An end while the window was built or loaded came before the event
+    // loop, which would never see the request to quit.
+    if (hasEnded()) {
+        return exitStatus();
+    }
+    const int status = runEventLoop();
+    program.reset();  // the program's widgets go before the application object
+    return status;
+}
+
+void end(int status) {
+    // Windows vanish at once; the loop returns when this notification is done.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        window->hide();
+    }
+    QCoreApplication::exit(status);
+}
+
+void report(const QString& title, const QString& message, QWidget* window) {
+    QMessageBox::critical(window, title, message);
+}
+
+}  // namespace runtime::shell

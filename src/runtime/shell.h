@@ -1,0 +1,42 @@
+// SPDX-FileCopyrightText: 2026 Klikoman developers
+// SPDX-License-Identifier: MIT
+//
+// What differs between the program on a desktop and as a web page, behind
+// one small interface: the application's lifetime, how the window is shown,
+// how the program is kept while the event loop runs, how the program ends
+// and how a run-time error is shown. The desktop's side is desktopshell.cpp;
+// the page's is browsershell.cpp over the page's own calls (page.h).
+// src/runtime/CMakeLists.txt links one of them.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace runtime {
+
+class LoadedProgram;
+
+namespace shell {
+
+// Makes the application the program lives in and runs `body` in it; the
+// application outlives `body` as long as the platform needs it.
+int withApplication(int& argc, char** argv, const std::function<int()>& body);
+
+// Shows a window at the platform's default place for a new window.
+void show(QWidget* window);
+
+// Keeps the program while the event loop runs it to its end; the exit
+// status. Called also when the program ended while it was built or loaded.
+int run(std::unique_ptr<LoadedProgram> program);
+
+// Carries out the end of the program with `status`, once it is decided.
+void end(int status);
+
+// Shows a run-time error's report over the program's window (null: none).
+void report(const QString& title, const QString& message, QWidget* window);
+
+}  // namespace shell
+}  // namespace runtime
