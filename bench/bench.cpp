@@ -22,8 +22,8 @@
 #include <QThread>
 #include <cstdio>
 
+#include "benchdesktop.h"
 #include "stats.h"
-#include "x11desktop.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ QString arg(const QStringList& args, const QString& name, const QString& fallbac
 }
 
 // The game's window is titled Klikoman, the baseline's Baseline.
-bool launch(X11Desktop& x, Running& r, const QString& program, const QString& title,
+bool launch(BenchDesktop& x, Running& r, const QString& program, const QString& title,
             double* paintedMs = nullptr) {
     const bool painted = x.launchOther(r, program, {}, {}, title);
     if (paintedMs) {
@@ -158,7 +158,7 @@ double p99Deviation(const std::vector<double>& periods, int nominal) {
 // Two Windows builds of the game started under Wine, alternately, each
 // already started once (warm): the medians from launch to first paint.
 int compareUnderWine(const QString& before, const QString& after, int runs) {
-    X11Desktop x(Desktop::Backend::Wine);
+    BenchDesktop x(Desktop::Backend::Wine);
     QString error;
     if (!x.start(&error, QSize(1024, 768))) {
         std::fprintf(stderr, "bench: %s\n", qPrintable(error));
@@ -204,7 +204,7 @@ int main(int argc, char** argv) {
 
     // Neither the game nor the baseline may start a session bus of its own.
     qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
-    X11Desktop x(Desktop::Backend::X11);
+    BenchDesktop x(Desktop::Backend::X11);
     QString error;
     if (!x.start(&error, QSize(1600, 900))) {
         std::fprintf(stderr, "bench: %s\n", qPrintable(error));

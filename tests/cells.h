@@ -28,6 +28,9 @@ inline QSize clientSize() {
             runtime::twipsToPixels(window::kForm1.clientHeight)};
 }
 
+// The squares a fresh game lights first, as the fixed generator draws them.
+inline constexpr int kFirstSquares[] = {6, 4, 5, 2, 2, 6, 0, 6, 7, 6};
+
 // A spot of bare window, between the grid and the picture.
 inline QPoint backgroundSpot() {
     return pixelRect(window::Name::Image1).topLeft() + QPoint(-20, 40);

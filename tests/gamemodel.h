@@ -16,6 +16,7 @@
 
 #include "cells.h"
 #include "playedgame.h"
+#include "runtime/random.h"
 
 namespace model {
 
@@ -63,12 +64,9 @@ struct Model {
     bool instructions = true, endMessage = false;
     bool ended = false;
     QString score = QStringLiteral("0");
-    std::uint32_t seed = 0x50000;
+    runtime::Random random;  // the program's generator, whose sequence tst_random pins
 
-    int draw() {
-        seed = (seed * 0x43FD43FDu + 0xC39EC3u) % 0x1000000u;
-        return static_cast<int>(std::floor(double(float(seed) / 16777216.0f) * 9));
-    }
+    int draw() { return static_cast<int>(std::floor(double(random.next()) * 9)); }
     // Whole pixel rows of the picture control.
     int pictureRows() const { return static_cast<int>(std::floor(height / 15)); }
 

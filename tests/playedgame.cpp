@@ -4,6 +4,7 @@
 // The test harness that starts and plays a game.
 #include "playedgame.h"
 
+#include <QFile>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -16,6 +17,20 @@ namespace {
 int g_exitStatus = -1;
 QString g_report;
 }  // namespace
+
+QStringList readingOrder() {
+    QFile list(QStringLiteral(KLIKOMAN_READING_ORDER));
+    QStringList lines;
+    if (list.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        for (const QString& line :
+             QString::fromUtf8(list.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
+            if (!line.startsWith(u'#')) {
+                lines << line;
+            }
+        }
+    }
+    return lines;
+}
 
 PlayedGame::PlayedGame() {
     static const bool prepared = [] {

@@ -9,11 +9,16 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 #include "app/program.h"
 
 class QWindow;
+
+// What a screen reader reads of the window at the start, in reading order:
+// "ROLE\tname" a line (tests/readingorder.txt).
+QStringList readingOrder();
 
 class PlayedGame {
 public:

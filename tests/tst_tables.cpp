@@ -9,18 +9,10 @@
 #include <QTest>
 
 #include "app/eventtable.h"
-#include "runtime/twips.h"
-#include "window/layout.h"
+#include "cells.h"
 
 using window::kLayout;
 using window::Name;
-
-namespace {
-QRect pixelRect(const window::ControlRecord& r) {
-    return QRect(runtime::twipsToPixels(r.left), runtime::twipsToPixels(r.top),
-                 runtime::twipsToPixels(r.width), runtime::twipsToPixels(r.height));
-}
-}  // namespace
 
 class tst_Tables : public QObject {
     Q_OBJECT
@@ -60,8 +52,8 @@ void tst_Tables::squaresShouldSitInTheirCells() {
     QCOMPARE(window::outlineOf(square), outline);
     const auto& sq = window::record(Name::Label1, square);
     const auto& ol = window::record(Name::Shape1, outline);
-    QCOMPARE(pixelRect(sq), cell);
-    QCOMPARE(pixelRect(ol), cell);
+    QCOMPARE(pixelRect(Name::Label1, square), cell);
+    QCOMPARE(pixelRect(Name::Shape1, outline), cell);
     QCOMPARE(sq.back, window::kSquareColour);
     // Drawn above its square, so the frame shows whether the square is lit.
     QVERIFY(&ol < &sq);
@@ -89,25 +81,23 @@ void tst_Tables::controlsShouldHaveTheirPixelRectangles_data() {
 void tst_Tables::controlsShouldHaveTheirPixelRectangles() {
     QFETCH(Name, name);
     QFETCH(QRect, rect);
-    QCOMPARE(pixelRect(window::record(name)), rect);
+    QCOMPARE(pixelRect(name), rect);
 }
 
 /** The buttons are drawn over the picture; the dot and the hidden spot lie
  *  right of it, and the whole layout fits the 776 x 421 client area. */
 void tst_Tables::buttonsShouldLieOverThePicture() {
-    const QRect picture = pixelRect(window::record(Name::Image1));
+    const QRect picture = pixelRect(Name::Image1);
     for (Name id : {Name::Command1, Name::Command2, Name::Command3}) {
-        QVERIFY(picture.contains(pixelRect(window::record(id))));
+        QVERIFY(picture.contains(pixelRect(id)));
     }
     for (Name id : {Name::Label2, Name::Label8}) {
-        QVERIFY(pixelRect(window::record(id)).left() > picture.right());
+        QVERIFY(pixelRect(id).left() > picture.right());
     }
-    const QRect client(0, 0, runtime::twipsToPixels(window::kForm1.clientWidth),
-                       runtime::twipsToPixels(window::kForm1.clientHeight));
-    QCOMPARE(client.size(), QSize(776, 421));
+    const QRect client(QPoint(), clientSize());
     for (const auto& r : kLayout) {
-        if (r.kind != window::Kind::Timer) {
-            QVERIFY(client.contains(pixelRect(r)));
+        if (r.interval == 0) {  // timers are never drawn
+            QVERIFY(client.contains(pixelRect(r.name, r.index)));
         }
     }
 }

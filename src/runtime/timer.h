@@ -22,6 +22,7 @@ public:
     Timer& operator=(const Timer&) = delete;
 
     void setInterval(int milliseconds);
+    int interval() const { return m_interval; }
     bool enabled() const { return m_enabled; }
     void setEnabled(bool enabled);
     void setTickHandler(std::function<void()> handler);

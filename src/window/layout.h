@@ -24,8 +24,6 @@ using runtime::Colour;
 using runtime::kDefaultColour;
 using runtime::Twips;
 
-enum class Kind : std::uint8_t { Label, CommandButton, Shape, Image, Timer };
-
 // The names of the window and its controls; an array's members share one.
 enum class Name : std::uint8_t {
     Form1,
@@ -53,7 +51,6 @@ enum class Pointer : std::uint8_t { Arrow, Forbidden };  // over the picture
 struct ControlRecord {
     Name name;
     std::int8_t index = -1;  // within its array, -1 outside one
-    Kind kind;
     Twips left = 0, top = 0, width = 0, height = 0;
     const char* caption = nullptr;
     Colour back = kDefaultColour;  // the window's colour
@@ -88,29 +85,17 @@ inline constexpr Twips kCellHeight = 495;
 
 // Builders for the kinds that come in numbers, with their defaults; the few
 // records with settings of their own spell them out.
-constexpr ControlRecord button(Name n, Twips l, Twips t, Twips w, Twips h, const char* caption) {
-    return {.name = n,
-            .kind = Kind::CommandButton,
-            .left = l,
-            .top = t,
-            .width = w,
-            .height = h,
-            .caption = caption};
-}
 constexpr ControlRecord label(Name n, Twips l, Twips t, Twips w, Twips h,
                               const char* caption = nullptr) {
-    return {.name = n,
-            .kind = Kind::Label,
-            .left = l,
-            .top = t,
-            .width = w,
-            .height = h,
-            .caption = caption};
+    return {.name = n, .left = l, .top = t, .width = w, .height = h, .caption = caption};
+}
+// A button's record has what a label's has; the name tells them apart.
+constexpr ControlRecord button(Name n, Twips l, Twips t, Twips w, Twips h, const char* caption) {
+    return label(n, l, t, w, h, caption);
 }
 constexpr ControlRecord square(std::int8_t i, Twips l, Twips t) {
     return {.name = Name::Label1,
             .index = i,
-            .kind = Kind::Label,
             .left = l,
             .top = t,
             .width = kCellWidth,
@@ -120,7 +105,6 @@ constexpr ControlRecord square(std::int8_t i, Twips l, Twips t) {
 constexpr ControlRecord outline(std::int8_t i, Twips l, Twips t) {
     return {.name = Name::Shape1,
             .index = i,
-            .kind = Kind::Shape,
             .left = l,
             .top = t,
             .width = kCellWidth,
@@ -128,13 +112,12 @@ constexpr ControlRecord outline(std::int8_t i, Twips l, Twips t) {
             .lineWidth = 3};
 }
 constexpr ControlRecord timer(Name n, int interval) {
-    return {.name = n, .kind = Kind::Timer, .interval = interval};
+    return {.name = n, .interval = interval};
 }
 
 namespace records {
 using enum Name;
 using enum FontId;
-using enum Kind;
 
 // clang-format off
 inline constexpr auto kLayout = std::to_array<ControlRecord>({
@@ -144,7 +127,7 @@ inline constexpr auto kLayout = std::to_array<ControlRecord>({
     button(Command1, 8040, 2640, 1095, 495, "Start"),   // Start: squares begin to light
     timer(Timer1, 400),                                 // lights a random square
     label(Label8, 11160, 2880, 375, 495),               // hidden spot: uncovers the whole picture
-    {.name = Label7, .kind = Label, .left = 840, .top = 3600, .width = 5775, .height = 375, .caption = "Cheat k dostání na adrese: klikoman@example.com :)", .font = EndMessage},  // end message
+    {.name = Label7, .left = 840, .top = 3600, .width = 5775, .height = 375, .caption = "Cheat k dostání na adrese: klikoman@example.com :)", .font = EndMessage},  // end message
     label(Label6, 360, 5760, 1455, 255, "© 2026 Klikoman"),  // credit line
     label(Label5, 2280, 3360, 3975, 735, "Cílem hry je klikat na čtverce, které jsou zrovna aktivní. Pokud budete úspěšní, objeví se vám příslušný obrázek"),  // instructions
     outline(8, 4800, 2640),                             // cell outlines, in reading order
@@ -156,10 +139,10 @@ inline constexpr auto kLayout = std::to_array<ControlRecord>({
     outline(2, 4800, 480),
     outline(1, 2760, 480),
     outline(0, 600, 480),
-    {.name = Label4, .kind = Label, .left = 1200, .top = 4560, .width = 2175, .height = 495, .caption = "Počet zásahů:", .fore = kCaptionColour, .font = HitsCaption},  // hits caption
-    {.name = Label3, .kind = Label, .left = 3720, .top = 4560, .width = 1575, .height = 495, .caption = "0", .fore = kScoreColour, .font = Score, .alignment = Alignment::Centre},  // score
+    {.name = Label4, .left = 1200, .top = 4560, .width = 2175, .height = 495, .caption = "Počet zásahů:", .fore = kCaptionColour, .font = HitsCaption},  // hits caption
+    {.name = Label3, .left = 3720, .top = 4560, .width = 1575, .height = 495, .caption = "0", .fore = kScoreColour, .font = Score, .alignment = Alignment::Centre},  // score
     label(Label2, 10920, 6000, 135, 255, "."),          // hidden dot: hides the buttons
-    {.name = Image1, .kind = Image, .left = 7080, .top = 120, .width = kPictureWidth, .height = kPictureHeight, .pointer = Pointer::Forbidden},  // the hidden picture
+    {.name = Image1, .left = 7080, .top = 120, .width = kPictureWidth, .height = kPictureHeight, .pointer = Pointer::Forbidden},  // the hidden picture
     square(8, 4800, 1560),                              // squares, lit to be clicked
     square(7, 600, 2640),
     square(0, 600, 480),

@@ -3,17 +3,37 @@
 //
 // The harness in a browser: the game is a page's folder (KLIKOMAN_GAME), and
 // "launching" it starts tests/web/driver.mjs, which serves the folder on
-// 127.0.0.1, opens it in Debian's Chromium headless and answers one line per
-// request: the canvas's pixels, a click, a key. The window is the page's
-// canvas; the driver's process ends with the game's status when the page
-// says the game has ended, as a desktop program's does when it exits.
+// 127.0.0.1, opens it headless and answers one line per request: the
+// window's pixels, a click, a key. KLIKOMAN_BROWSER names the browser and
+// the run's options, colon-separated: chromium or firefox, then a viewport
+// (388x844@2: CSS pixels and device ratio), touch (taps, not clicks),
+// nowebgl. The window is the page's screen; the driver's process ends with
+// the game's status when the page says the game has ended, as a desktop
+// program's does when it exits.
+#include <QJsonArray>
+#include <QJsonDocument>
+
 #include "desktop.h"
 
 namespace {
 
 class BrowserDesktop : public Desktop {
 public:
-    BrowserDesktop() : Desktop(Backend::Browser) {}
+    BrowserDesktop() : Desktop(Backend::Browser) {
+        const QStringList run = qEnvironmentVariable("KLIKOMAN_BROWSER", QStringLiteral("chromium"))
+                                    .split(u':', Qt::SkipEmptyParts);
+        m_options = {QStringLiteral("--browser"), run.value(0, QStringLiteral("chromium"))};
+        for (const QString& option : run.mid(1)) {
+            if (option == QLatin1String("touch")) {
+                m_options << QStringLiteral("--touch");
+            } else if (option == QLatin1String("nowebgl")) {
+                m_options << QStringLiteral("--no-webgl");
+            } else {
+                m_options << QStringLiteral("--viewport") << option;
+                m_viewport = true;
+            }
+        }
+    }
 
     QProcessEnvironment environment() const override {
         return QProcessEnvironment::systemEnvironment();
@@ -22,22 +42,26 @@ public:
     void click(const Program& p, QPoint point) override {
         ask(p, QStringLiteral("click %1 %2").arg(point.x()).arg(point.y()));
     }
-    void press(const Program& p, Key key) override {
-        ask(p, key == Key::Space ? QStringLiteral("key Space") : QStringLiteral("key Tab"));
-    }
     // A page has no frame with a close button: the browser closes its tab.
     void requestClose(const Program& p) override { ask(p, QStringLiteral("close"), false); }
+    // A run on a viewport of its own keeps that viewport's device ratio.
     bool setScale(double scale) override {
         m_scale = scale;
-        return true;
+        return !m_viewport;
     }
+    QStringList readerNames(const Program& p) override;
 
 protected:
     bool awaitWindow(Program& p, const QString& title, const QElapsedTimer& since) override;
     QStringList command(const QString& program, const QStringList& arguments) override {
-        return QStringList{QStringLiteral("node"), QStringLiteral(KLIKOMAN_BROWSER_DRIVER), program,
-                           QStringLiteral("--scale"), QString::number(m_scale)} +
-               arguments;
+        const QSize size = clientSize();
+        QStringList line{QStringLiteral("node"), QStringLiteral(KLIKOMAN_BROWSER_DRIVER), program,
+                         QStringLiteral("--window"),
+                         QStringLiteral("%1x%2").arg(size.width()).arg(size.height())};
+        if (!m_viewport) {
+            line << QStringLiteral("--scale") << QString::number(m_scale);
+        }
+        return line + m_options + arguments;
     }
 
 private:
@@ -46,7 +70,18 @@ private:
     static QByteArray readLine(QProcess& process);
 
     double m_scale = 1;
+    QStringList m_options;  // the browser and the run's options, for the driver
+    bool m_viewport = false;
 };
+
+QStringList BrowserDesktop::readerNames(const Program& p) {
+    const QByteArray answer = ask(p, QStringLiteral("names"));
+    QStringList names;
+    for (const QJsonValue& name : QJsonDocument::fromJson(answer.mid(6)).array()) {
+        names << name.toString();
+    }
+    return names;
+}
 
 QByteArray BrowserDesktop::readLine(QProcess& process) {
     while (!process.canReadLine()) {
@@ -82,7 +117,6 @@ bool BrowserDesktop::awaitWindow(Program& p, const QString&, const QElapsedTimer
     if (!ready.startsWith("ready ")) {
         return false;
     }
-    p.paintedMs = ready.mid(6).toDouble();
     p.window = 1;  // the page's one canvas
     return true;
 }

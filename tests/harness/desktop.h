@@ -21,13 +21,12 @@
 class Desktop {
 public:
     enum class Backend { X11, Wine, Wayland, Browser };
-    enum class Key { Space, Tab };
 
     // A launched program and its top-level window.
     struct Program {
         QProcess process;
         quint32 window = 0;     // the backend's id of the window, 0 until found
-        double paintedMs = -1;  // from the launch to the window's first paint
+        double paintedMs = -1;  // from the launch to the window's first paint (X11)
     };
 
     // The backend KLIKOMAN_BACKEND names (x11, wine, wayland, browser); X11
@@ -62,11 +61,16 @@ public:
     virtual bool hasPointer() const { return true; }
     // Clicks the primary button at a point of the client area.
     virtual void click(const Program& p, QPoint point) = 0;
-    virtual void press(const Program& p, Key key) = 0;
+    // Presses Space on the window: where there is no pointer, the focused
+    // button is pressed so.
+    virtual void pressSpace(const Program&) {}
     // Asks the window to close, as its frame's close button does.
     virtual void requestClose(const Program& p) = 0;
     // Draws the screen at a new scale; false where the backend cannot.
     virtual bool setScale(double scale);
+    // The names a screen reader finds in the window, in its order; empty
+    // where the backend reads none itself (X11 is read through at-spi2).
+    virtual QStringList readerNames(const Program&) { return {}; }
 
     // Ends the program by its PID, if it still runs.
     static void end(Program& p);

@@ -11,7 +11,6 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <vector>
 
 namespace {
 template <class Reply>
@@ -120,7 +119,6 @@ void* X11Desktop::nextEvent(int timeoutMs) {
 void X11Desktop::track(void* raw) {
     auto* e = static_cast<xcb_generic_event_t*>(raw);
     const std::uint8_t type = e->response_type & 0x7F;
-    m_damagedWindow = 0;
     if (type == XCB_CREATE_NOTIFY) {
         auto* c = reinterpret_cast<xcb_create_notify_event_t*>(e);
         if (c->parent == m_root) {
@@ -150,22 +148,20 @@ void X11Desktop::track(void* raw) {
         if (auto it = m_windows.find(d->drawable); it != m_windows.end() && it->second.mapped) {
             it->second.damaged = true;
         }
-        m_damagedWindow = d->drawable;
-        m_damagedArea = QRect(d->area.x, d->area.y, d->area.width, d->area.height);
     }
 }
 
 bool X11Desktop::awaitWindow(Program& p, const QString& wanted, const QElapsedTimer& since) {
     while (since.elapsed() < kWait && p.process.state() == QProcess::Running) {
-        void* e = nextEvent(50);
-        if (!e) {
-            continue;
+        // Every event is taken, but the windows are looked at after a quiet
+        // 50 ms too: a title may come after the first paint (Wine) with no
+        // event that this connection sees.
+        if (void* e = nextEvent(50)) {
+            track(e);
+            free(e);
         }
-        track(e);
-        free(e);
         const double ms = since.nsecsElapsed() / 1e6;
         for (const auto& [id, w] : m_windows) {
-            // The title may come after the first paint (Wine), so it is asked each time.
             if (!w.damaged || w.size != clientSize() || m_claimed.count(id) ||
                 title(id) != wanted) {
                 continue;
@@ -242,31 +238,6 @@ void X11Desktop::click(const Program& p, QPoint point) {
     free(xcb_get_input_focus_reply(m_c, xcb_get_input_focus(m_c), nullptr));
 }
 
-void X11Desktop::press(const Program& p, Key key) {
-    // No window manager gives the window the keyboard; a player's click would.
-    xcb_set_input_focus(m_c, XCB_INPUT_FOCUS_POINTER_ROOT, p.window, XCB_CURRENT_TIME);
-    const std::uint32_t keysym = key == Key::Space ? 0x20 : 0xff09;  // XK_space, XK_Tab
-    const xcb_setup_t* setup = xcb_get_setup(m_c);
-    const int count = setup->max_keycode - setup->min_keycode + 1;
-    Freed<xcb_get_keyboard_mapping_reply_t> map{xcb_get_keyboard_mapping_reply(
-        m_c, xcb_get_keyboard_mapping(m_c, setup->min_keycode, static_cast<std::uint8_t>(count)),
-        nullptr)};
-    if (!map) {
-        return;
-    }
-    const xcb_keysym_t* syms = xcb_get_keyboard_mapping_keysyms(map.reply);
-    for (int i = 0; i < count * map->keysyms_per_keycode; ++i) {
-        if (syms[i] == keysym) {
-            const auto code =
-                static_cast<std::uint8_t>(setup->min_keycode + i / map->keysyms_per_keycode);
-            xcb_test_fake_input(m_c, XCB_KEY_PRESS, code, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
-            xcb_test_fake_input(m_c, XCB_KEY_RELEASE, code, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
-            free(xcb_get_input_focus_reply(m_c, xcb_get_input_focus(m_c), nullptr));
-            return;
-        }
-    }
-}
-
 void X11Desktop::requestClose(const Program& p) {
     xcb_client_message_event_t event{};
     event.response_type = XCB_CLIENT_MESSAGE;
@@ -278,36 +249,4 @@ void X11Desktop::requestClose(const Program& p) {
     xcb_send_event(m_c, 0, event.window, XCB_EVENT_MASK_NO_EVENT,
                    reinterpret_cast<const char*>(&event));
     xcb_flush(m_c);
-}
-
-void X11Desktop::moveTo(const Program& p, QPoint screenPoint) {
-    const std::uint32_t xy[] = {static_cast<std::uint32_t>(screenPoint.x()),
-                                static_cast<std::uint32_t>(screenPoint.y())};
-    xcb_configure_window(m_c, p.window, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, xy);
-    xcb_flush(m_c);
-}
-
-void X11Desktop::discardDamage() {
-    while (void* e = xcb_poll_for_event(m_c)) {
-        track(e);
-        free(e);
-    }
-}
-
-double X11Desktop::awaitRepaint(const Program& p, std::initializer_list<QRect> regions,
-                                const QElapsedTimer& since, int timeoutMs) {
-    std::vector<QRect> waiting(regions);
-    const qint64 start = since.elapsed();
-    while (!waiting.empty() && since.elapsed() - start < timeoutMs) {
-        void* e = nextEvent(10);
-        if (!e) {
-            continue;
-        }
-        track(e);
-        free(e);
-        if (m_damagedWindow == p.window) {
-            std::erase_if(waiting, [this](const QRect& r) { return r.intersects(m_damagedArea); });
-        }
-    }
-    return waiting.empty() ? since.nsecsElapsed() / 1e6 : -1;
 }

@@ -9,7 +9,6 @@
 #pragma once
 
 #include <cstdint>
-#include <initializer_list>
 #include <map>
 #include <set>
 
@@ -27,19 +26,16 @@ public:
     QString game() const override;
     QImage grab(const Program& p) override;
     void click(const Program& p, QPoint point) override;
-    void press(const Program& p, Key key) override;
     void requestClose(const Program& p) override;
-
-    // For the benchmark: moving a window as a window manager would, and the
-    // time until regions of a window are drawn again.
-    void moveTo(const Program& p, QPoint screenPoint);
-    void discardDamage();
-    double awaitRepaint(const Program& p, std::initializer_list<QRect> regions,
-                        const QElapsedTimer& since, int timeoutMs);
 
 protected:
     bool awaitWindow(Program& p, const QString& title, const QElapsedTimer& since) override;
     QStringList command(const QString& program, const QStringList& arguments) override;
+    // The server's events, for a subclass that watches more of them.
+    xcb_connection_t* connection() const { return m_c; }
+    std::uint8_t damageEvent() const { return m_damageEvent; }
+    void* nextEvent(int timeoutMs);  // an xcb_generic_event_t*, the caller frees it
+    virtual void track(void* event);
 
 private:
     struct Window {
@@ -48,8 +44,6 @@ private:
         bool damaged = false;
     };
     bool bootWine(QString* why);
-    void* nextEvent(int timeoutMs);  // an xcb_generic_event_t*, the caller frees it
-    void track(void* event);
     QString title(std::uint32_t window);
     QPoint origin(std::uint32_t window);  // the window's top-left corner on the screen
     std::uint32_t atom(const char* name);
@@ -61,7 +55,4 @@ private:
     std::uint8_t m_damageEvent = 0;
     std::map<std::uint32_t, Window> m_windows;
     std::set<std::uint32_t> m_claimed;  // windows already found for a launch
-    // The last damage seen, for awaitRepaint.
-    std::uint32_t m_damagedWindow = 0;
-    QRect m_damagedArea;
 };

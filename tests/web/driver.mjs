@@ -2,17 +2,20 @@
 // SPDX-License-Identifier: MIT
 //
 // The real-window harness's hands in a browser: serves a page's folder on
-// 127.0.0.1, opens it in Debian's Chromium, headless, through puppeteer-core,
-// and answers the harness line by line on stdin and stdout:
+// 127.0.0.1, opens it in Debian's Chromium or Firefox ESR, headless, through
+// puppeteer-core, and answers the harness line by line on stdin and stdout:
 //   (at start)    ready MS        the game's first frame, MS after navigation
-//   grab          png BASE64      the canvas as the screen shows it
-//   click X Y     ok              the primary button at a point of the canvas
-//   key NAME      ok              a key (Space, Tab) to the page
+//   grab          png BASE64      the window as the screen shows it
+//   click X Y     ok              a click (or a tap) at a point of the window
+//   names         names JSON      the names in the accessibility tree of the
+//                                 window, in order (Chromium)
 //   close         (exits 0)       the tab is closed
-// When the page says the game has ended, the driver exits with the game's
-// status, or 3 if the page wrote anything to the browser's storage.
-// The load figures (bench/webload.mjs) use its openPage().
-// Usage: node driver.mjs FOLDER [--scale S]
+// Points are the window's own pixels, wherever and at whatever scale the
+// page shows it. When the page says the game has ended, the driver exits
+// with the game's status, or 3 if the page wrote anything to the browser's
+// storage. The load figures (bench/webload.mjs) use its openPage().
+// Usage: node driver.mjs FOLDER --window WxH [--browser B] [--viewport WxH@R]
+//                               [--touch] [--no-webgl] [--scale S]
 import readline from 'node:readline';
 import { pathToFileURL } from 'node:url';
 
@@ -23,15 +26,18 @@ import { serve } from '../../scripts/serve-web.mjs';
 const kWait = 60000;  // ms; an upper limit, never a fixed pause
 
 // Runs in the page before its own scripts: the first frame is the one in
-// which the first WebGL draw call is shown, at the animation frame after it.
+// which the program first draws into a canvas, at the animation frame after.
 function watchFirstFrame() {
   const mark = () => {
     if (window.__firstDraw !== undefined) return;
     window.__firstDraw = performance.now();
     requestAnimationFrame(() => { window.__firstFrame = performance.now(); });
   };
-  for (const kind of [window.WebGLRenderingContext, window.WebGL2RenderingContext]) {
-    for (const name of ['drawArrays', 'drawElements']) {
+  const kinds = [[window.CanvasRenderingContext2D, ['putImageData', 'drawImage']],
+    [window.WebGLRenderingContext, ['drawArrays', 'drawElements']],
+    [window.WebGL2RenderingContext, ['drawArrays', 'drawElements']]];
+  for (const [kind, names] of kinds) {
+    for (const name of kind ? names : []) {
       const draw = kind.prototype[name];
       kind.prototype[name] = function (...args) {
         mark();
@@ -41,29 +47,60 @@ function watchFirstFrame() {
   }
 }
 
-export function launchBrowser() {
+// Options a run of the page is made with: the browser, the viewport (CSS
+// pixels and device ratio), touch or a mouse, WebGL or none.
+export function pageOptions(args) {
+  const option = (name, fallback) => {
+    const at = args.indexOf(name);
+    return at >= 0 ? args[at + 1] : fallback;
+  };
+  const [, width, height, ratio] = option('--viewport', '1024x768@1')
+    .match(/^(\d+)x(\d+)@([\d.]+)$/).map(Number);
+  return {
+    browser: option('--browser', 'chromium'),
+    viewport: { width, height, deviceScaleFactor: Number(option('--scale', ratio)) },
+    touch: args.includes('--touch'),
+    webgl: !args.includes('--no-webgl'),
+  };
+}
+
+export function launchBrowser(options = pageOptions([])) {
+  // None of the browser's own connections, which a closed network refuses;
+  // no sandbox only where it cannot have one (as root).
+  const root = process.getuid?.() === 0;
+  if (options.browser === 'firefox') {
+    return puppeteer.launch({
+      browser: 'firefox',
+      executablePath: process.env.FIREFOX || '/usr/bin/firefox-esr',
+      headless: true,
+      extraPrefsFirefox: { 'network.captive-portal-service.enabled': false,
+        'browser.safebrowsing.update.enabled': false, 'app.update.enabled': false },
+    });
+  }
+  // WebGL, where asked for, on the CPU; the page itself needs none.
+  const webgl = options.webgl ? ['--use-angle=swiftshader', '--enable-unsafe-swiftshader']
+    : ['--disable-webgl', '--disable-3d-apis'];
   return puppeteer.launch({
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
     headless: true,
-    // No sandbox (CI runs as root); WebGL on the CPU; and none of the
-    // browser's own connections, which a closed network refuses.
-    args: ['--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
-      '--no-first-run', '--disable-background-networking', '--disable-component-update',
-      '--disable-sync', '--disable-quic', '--disable-default-apps'],
+    args: [...(root ? ['--no-sandbox'] : []), ...webgl, '--no-first-run',
+      '--disable-background-networking', '--disable-component-update', '--disable-sync',
+      '--disable-quic', '--disable-default-apps'],
   });
 }
 
-// Opens `url` in a fresh context, at a device scale, and waits for the first
-// frame. Resolves to the page, the milliseconds from navigation to that
-// frame and the bytes the server sent.
-export async function openPage(browser, url, scale = 1) {
+// Opens `url` in a fresh context with the run's viewport and waits for the
+// first frame. Resolves to the page, the milliseconds from navigation to
+// that frame and the bytes the server sent.
+export async function openPage(browser, url, options = pageOptions([])) {
   const context = await browser.createBrowserContext();
   const page = await context.newPage();
-  await page.setViewport({ width: 1024, height: 768, deviceScaleFactor: scale });
-  const session = await page.createCDPSession();
-  await session.send('Network.enable');
+  await page.setViewport({ ...options.viewport, hasTouch: options.touch,
+    isMobile: options.touch });
   let bytes = 0;
-  session.on('Network.loadingFinished', (event) => { bytes += event.encodedDataLength; });
+  page.on('response', async (response) => {
+    bytes += Number(response.headers()['content-length'] || 0);
+  });
   page.on('console', (message) => process.stderr.write(`page: ${message.text()}\n`));
   page.on('pageerror', (error) => process.stderr.write(`page error: ${error.message}\n`));
   await page.evaluateOnNewDocument(watchFirstFrame);
@@ -74,11 +111,11 @@ export async function openPage(browser, url, scale = 1) {
 }
 
 async function main() {
-  const [folder, ...options] = process.argv.slice(2);
-  const scaleAt = options.indexOf('--scale');
-  const scale = scaleAt >= 0 ? Number(options[scaleAt + 1]) : 1;
+  const [folder, ...args] = process.argv.slice(2);
+  const options = pageOptions(args);
+  const [windowWidth, windowHeight] = args[args.indexOf('--window') + 1].split('x').map(Number);
   const server = await serve(folder);
-  const browser = await launchBrowser();
+  const browser = await launchBrowser(options);
   const quit = async (status) => {
     await browser.close().catch(() => {});
     server.close();
@@ -87,7 +124,7 @@ async function main() {
   const url = `http://127.0.0.1:${server.address().port}/`;
   let ended;
   const endedPromise = new Promise((resolve) => { ended = resolve; });
-  const opened = await openPage(browser, url, scale).catch(async (error) => {
+  const opened = await openPage(browser, url, options).catch(async (error) => {
     process.stderr.write(`driver: ${error.message}\n`);
     await quit(2);
   });
@@ -101,25 +138,42 @@ async function main() {
       (await caches.keys()).length);
     await quit(stored > 0 ? 3 : Number(status));
   });
-  const canvas = async () => page.$eval('#screen', (c) => {
-    const r = c.getBoundingClientRect();
-    return { x: r.left, y: r.top, width: r.width, height: r.height };
-  });
+  // The window on the page: where it lies and at what scale it is shown.
+  const shown = async () => {
+    const r = await page.$eval('#screen', (e) => {
+      const box = e.getBoundingClientRect();
+      return { x: box.left, y: box.top, width: box.width };
+    });
+    return { ...r, scale: r.width / windowWidth };
+  };
   process.stdout.write(`ready ${Math.round(opened.firstFrameMs)}\n`);
 
   const lines = readline.createInterface({ input: process.stdin });
   for await (const line of lines) {
     const [command, ...words] = line.trim().split(/\s+/);
     if (command === 'grab') {
-      const png = await page.screenshot({ clip: await canvas(), encoding: 'base64' });
+      const at = await shown();
+      const clip = { x: at.x, y: at.y, width: windowWidth * at.scale,
+        height: windowHeight * at.scale };
+      const png = await page.screenshot({ clip, encoding: 'base64' });
       process.stdout.write(`png ${png}\n`);
     } else if (command === 'click') {
-      const at = await canvas();
-      await page.mouse.click(at.x + Number(words[0]), at.y + Number(words[1]));
+      const at = await shown();
+      // The middle of the window's pixel, in the page's CSS pixels.
+      const x = at.x + (Number(words[0]) + 0.5) * at.scale;
+      const y = at.y + (Number(words[1]) + 0.5) * at.scale;
+      await (options.touch ? page.touchscreen.tap(x, y) : page.mouse.click(x, y));
       process.stdout.write('ok\n');
-    } else if (command === 'key') {
-      await page.keyboard.press(words[0]);
-      process.stdout.write('ok\n');
+    } else if (command === 'names') {
+      const root = await page.$('#screen');
+      const tree = await page.accessibility.snapshot({ root, interestingOnly: true });
+      const names = [];
+      const walk = (node) => {
+        if (node.name && node.role !== 'RootWebArea') names.push(node.name);
+        (node.children || []).forEach(walk);
+      };
+      walk(tree);
+      process.stdout.write(`names ${JSON.stringify(names)}\n`);
     } else if (command === 'close') {
       await quit(0);
     }
