@@ -4,11 +4,16 @@ TYPE ?= Release
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Release artefacts carry the last commit's time, never the clock's, so that
 # the same source gives the same bytes.
-SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
+# From a release tarball (git archive) without .git, the files carry that
+# time themselves.
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null || stat -c %Y CMakeLists.txt)
 export SOURCE_DATE_EPOCH
+# As people see it ("1.00"), from the project's version in CMakeLists.txt.
+VERSION := $(shell sed -n 's/^project.klikoman VERSION \([0-9]*\)\.\([0-9]*\).*/\1.\20/p' CMakeLists.txt)
 
 .PHONY: all game build run test test-asan bench soak install package check-package windows \
-	test-windows web serve-web test-web bench-web test-debian13 clean
+	test-windows web web-in-root serve-web test-web test-web-in-root bench-web bench-web-in-root \
+	test-debian13 clean
 
 all: build
 
@@ -40,8 +45,10 @@ PREFIX ?= /usr/local
 install: build
 	DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
 
-# The Debian package, in $(BUILD).
-package: build
+# The Debian package, in $(BUILD): the game and the files installed beside
+# it, and nothing else built for it.
+package: $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) --parallel $(JOBS) --target klikoman klikoman_changelog klikoman_manpage
 	cd $(BUILD) && cpack
 
 # Builds, lints, installs, starts and removes the package; needs root.
@@ -77,13 +84,13 @@ soak: build
 	$(BUILD)/bench/klikoman-soak bench/SOAK.md
 
 # Klikoman for Windows: one .exe cross-built with MinGW-w64 against a static Qt
-# that scripts/build-qt windows builds once per machine (about 35 minutes) into
-# ~/.cache/klikoman, then packed into $(WIN_BUILD)/klikoman-1.00-win64.zip and the
-# installer $(WIN_BUILD)/klikoman-1.00-setup.exe.
+# that scripts/build-qt windows builds once per machine (about 25 minutes) into
+# ~/.cache/klikoman, then packed into $(WIN_BUILD)/klikoman-$(VERSION)-win64.zip
+# and the installer $(WIN_BUILD)/klikoman-$(VERSION)-setup.exe.
 WIN_BUILD ?= build-windows
 windows:
 	scripts/install-deps windows
-	@qt=$$(scripts/build-qt windows | tail -n 1) && \
+	@qt=$$(scripts/build-qt windows) || exit 1; \
 	if ! grep -qs "^CMAKE_TOOLCHAIN_FILE:.*=$$qt/lib" $(WIN_BUILD)/CMakeCache.txt; then \
 		rm -rf $(WIN_BUILD) && \
 		cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -97,18 +104,25 @@ windows:
 # by the real-window test, and the uninstaller leaves nothing behind.
 test-windows: windows build
 	WINEPREFIX=$(CURDIR)/$(WIN_BUILD)/wine sh tests/e2e/check-windows-install.sh \
-		$(WIN_BUILD)/klikoman-*-setup.exe $(BUILD)
+		$(WIN_BUILD)/klikoman-$(VERSION)-setup.exe $(BUILD)
 
 # Klikoman in a browser: WebAssembly built with Emscripten against a static Qt
-# that scripts/build-qt web builds once per machine (about 15 minutes) into
-# ~/.cache/klikoman, staged as a folder of static files and packed into
-# $(WEB_BUILD)/klikoman-1.00-web.zip. Emscripten runs on Node, which must find
-# Debian's modules; Qt's CMake wants Emscripten in its SDK's layout.
+# that scripts/build-qt web builds once per machine (about 20 minutes) into
+# the cache, staged as a folder of static files and packed into
+# $(WEB_STAGE).zip. All of it happens in the Debian 13 root
+# (scripts/debian-root), whose Emscripten and Qt draw a page without WebGL.
+# Emscripten runs on Node, which must find Debian's modules; Qt's CMake
+# wants Emscripten in its SDK's layout.
 WEB_BUILD ?= build-web
+WEB_STAGE = $(WEB_BUILD)/klikoman-$(VERSION)-web
 EMSCRIPTEN_CMAKE = /usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
 web:
+	scripts/install-deps root
+	scripts/debian-root trixie $(MAKE) --no-print-directory web-in-root
+
+web-in-root:
 	scripts/install-deps web
-	@qt=$$(scripts/build-qt web | tail -n 1) && \
+	@qt=$$(scripts/build-qt web) || exit 1; \
 	export EMSDK=$$(dirname $$qt)/emsdk NODE_PATH=/usr/share/nodejs && unset EM_CACHE && \
 	if ! grep -qs "^CMAKE_TOOLCHAIN_FILE:.*=$$qt/lib" $(WEB_BUILD)/CMakeCache.txt; then \
 		rm -rf $(WEB_BUILD) && \
@@ -123,23 +137,35 @@ web:
 # Serves the page on http://127.0.0.1:$(PORT)/ for a player to open.
 PORT ?= 8080
 serve-web: web
-	node scripts/serve-web.mjs $(WEB_BUILD)/klikoman-[0-9]*-web $(PORT)
+	node scripts/serve-web.mjs $(WEB_STAGE) $(PORT)
 
 # The browser's driver for the tests: puppeteer-core as the lock file pins
-# it, with no browser of its own (it drives Debian's chromium).
+# it, with no browser of its own (it drives Debian's Chromium and Firefox).
 tests/web/node_modules: tests/web/package-lock.json
 	cd tests/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --silent
 	touch $@
 
-# The real-window test again, on the page in Chromium.
-test-web: web build tests/web/node_modules
-	QT_QPA_PLATFORM=offscreen KLIKOMAN_BACKEND=browser KLIKOMAN_GAME=$$(ls -d $(CURDIR)/$(WEB_BUILD)/klikoman-[0-9]*-web) \
-		$(BUILD)/tests/e2e/tst_e2e
+# The real-window test again, on the page, in the Debian 13 root beside the
+# page's build (with the tests built there, in build-trixie): in Chromium
+# with a mouse, in Chromium with touch on a phone, in Chromium without
+# WebGL, and in Firefox ESR.
+WEB_RUNS = chromium chromium:388x844@2:touch chromium:nowebgl firefox
+test-web: web
+	scripts/debian-root trixie $(MAKE) --no-print-directory BUILD=build-trixie test-web-in-root
+
+test-web-in-root: build tests/web/node_modules
+	@for run in $(WEB_RUNS); do \
+		echo "test-web: $$run"; \
+		QT_QPA_PLATFORM=offscreen KLIKOMAN_BACKEND=browser KLIKOMAN_BROWSER=$$run \
+			KLIKOMAN_GAME=$(CURDIR)/$(WEB_STAGE) $(BUILD)/tests/e2e/tst_e2e || exit 1; \
+	done
 
 # The page's load figures against a bare Qt window built the same way.
-bench-web: web tests/web/node_modules
-	node bench/webload.mjs $(WEB_BUILD)/klikoman-[0-9]*-web $(WEB_BUILD)/klikoman-bare-web \
-		--out bench/WEB.md
+bench-web: web
+	scripts/debian-root trixie $(MAKE) --no-print-directory bench-web-in-root
+
+bench-web-in-root: tests/web/node_modules
+	node bench/webload.mjs $(WEB_STAGE) $(WEB_BUILD)/klikoman-bare-web --out bench/WEB.md
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(WIN_BUILD) $(WEB_BUILD)

@@ -1,6 +1,9 @@
 # The Debian package, built by `make package` with CPack. Its Depends are
 # what dpkg-shlibdeps finds in the binary, plus the fonts the layout needs.
 set(CPACK_GENERATOR DEB)
+# The package holds the installed files only: packing builds nothing else
+# (the tests and the benchmark need not be built for it).
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 set(CPACK_PACKAGE_NAME klikoman)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Klikoman developers")

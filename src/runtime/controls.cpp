@@ -180,7 +180,7 @@ void Image::geometryChanged() {
     if (!w->isVisible() || w->rect().isEmpty() || m_reported) {
         return;
     }
-    if (!w->decoded() && w->undecodable()) {
+    if (!w->ensureDecoded() && w->undecodable()) {
         m_reported = true;  // once
         raisePictureError();
     }

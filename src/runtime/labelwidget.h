@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: MIT
 //
 // The widget behind a label, and every rule of a hidden label in one place.
-// A label is drawn by the window it lies on, as a part of it: hiding it stops
-// the drawing, lets clicks through to whatever lies beneath and forgets a
-// press in progress, while the widget itself stays shown (showing a widget
-// makes Qt ask the window system where the pointer is, a round trip that
-// would wake the game each time a square lights). A reader is told when it
+// A label paints itself while it is shown: hiding it stops the painting, so
+// the window shows through, lets clicks through to whatever lies beneath and
+// forgets a press in progress, while the widget itself stays shown (showing
+// a widget makes Qt ask the window system where the pointer is, a round trip
+// that would wake the game each time a square lights). A reader is told when it
 // shows or hides, and finds a hidden label neither by reading nor by pointing.
 #pragma once
 

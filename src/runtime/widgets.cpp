@@ -51,7 +51,7 @@ void ImageWidget::setResource(const QString& resource) {
     m_undecodable = false;
 }
 
-bool ImageWidget::decoded() {
+bool ImageWidget::ensureDecoded() {
     if (!m_resource.isEmpty()) {
         QImage image(m_resource);
         m_resource.clear();  // tried once, whatever came of it
@@ -67,7 +67,7 @@ void ImageWidget::paintEvent(QPaintEvent*) {
     // A picture shown from the start, before any size change, decodes here;
     // one that cannot be decoded shows nothing and is reported when next
     // resized, inside a handler.
-    decoded();
+    ensureDecoded();
     // Natural size from the top-left corner; the widget's rectangle clips it.
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);  // for fractional scaling

@@ -80,7 +80,7 @@ public:
     void setResource(const QString& resource);
     // Decodes the picture the first time it is asked, and only then; false
     // while there is no picture to draw.
-    bool decoded();
+    bool ensureDecoded();
     // Whether a picture was there to decode and could not be.
     bool undecodable() const { return m_undecodable; }
 

@@ -27,8 +27,9 @@ using Notify = std::function<void(Name, runtime::Notification, std::int16_t inde
 
 class Form1 {
 public:
-    // Builds the window and its controls; raises a run-time error if the
-    // built-in picture cannot be decoded.
+    // Builds the window and its controls. The picture is decoded only when a
+    // part of it is first uncovered; if it cannot be, that change (in a
+    // handler) raises the run-time error.
     explicit Form1(Notify notify);
 
     runtime::Form& window() { return m_form; }  // the window itself
