@@ -83,6 +83,11 @@ bench: build
 soak: build
 	$(BUILD)/bench/klikoman-soak bench/SOAK.md
 
+# A static Qt's programs link its plugins (the platform's, the JPEG reader)
+# only where its CMake files are let include them, which Debian's Qt 6.8
+# turns off by default.
+STATIC_QT = -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF
+
 # Klikoman for Windows: one .exe cross-built with MinGW-w64 against a static Qt
 # that scripts/build-qt windows builds once per machine (about 25 minutes) into
 # ~/.cache/klikoman, then packed into $(WIN_BUILD)/klikoman-$(VERSION)-win64.zip
@@ -91,10 +96,10 @@ WIN_BUILD ?= build-windows
 windows:
 	scripts/install-deps windows
 	@qt=$$(scripts/build-qt windows) || exit 1; \
-	if ! grep -qs "^CMAKE_TOOLCHAIN_FILE:.*=$$qt/lib" $(WIN_BUILD)/CMakeCache.txt; then \
+	if ! grep -qs "^CMAKE_TOOLCHAIN_FILE:.*=$$qt/lib" $(WIN_BUILD)/CMakeCache.txt || [ ! -f $(WIN_BUILD)/build.ninja ]; then \
 		rm -rf $(WIN_BUILD) && \
 		cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
-			-DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake \
+			-DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake $(STATIC_QT) \
 			-DBUILD_TESTING=OFF -DKLIKOMAN_BENCH=OFF || exit 1; \
 	fi && \
 	cmake --build $(WIN_BUILD) --parallel $(JOBS) && \
@@ -124,11 +129,12 @@ web-in-root:
 	scripts/install-deps web
 	@qt=$$(scripts/build-qt web) || exit 1; \
 	export EMSDK=$$(dirname $$qt)/emsdk NODE_PATH=/usr/share/nodejs && unset EM_CACHE && \
-	if ! grep -qs "^CMAKE_TOOLCHAIN_FILE:.*=$$qt/lib" $(WEB_BUILD)/CMakeCache.txt; then \
+	if ! grep -qs "^CMAKE_TOOLCHAIN_FILE:.*=$$qt/lib" $(WEB_BUILD)/CMakeCache.txt || [ ! -f $(WEB_BUILD)/build.ninja ]; then \
 		rm -rf $(WEB_BUILD) && \
 		cmake -S . -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
 			-DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake \
-			-DQT_CHAINLOAD_TOOLCHAIN_FILE=$(EMSCRIPTEN_CMAKE) -DBUILD_TESTING=OFF || exit 1; \
+			-DQT_CHAINLOAD_TOOLCHAIN_FILE=$(EMSCRIPTEN_CMAKE) $(STATIC_QT) -DBUILD_TESTING=OFF \
+			|| exit 1; \
 	fi && \
 	cmake --build $(WEB_BUILD) --parallel $(JOBS) && \
 	scripts/package-web $(WEB_BUILD) $$qt >/dev/null && \

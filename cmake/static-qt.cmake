@@ -8,6 +8,9 @@
 #   that links Qt's Widgets.
 # - The browser plugin's own faces (DejaVu and Vera, 1.1 MB): the game
 #   carries the faces it draws with, and Qt falls back to those.
+# Qt 6.4 links a resource's own object, which is left out here; Qt 6.8 an
+# object that registers it (NAME_init) and so would pull the resource out of
+# the library, were the registration not answered by noqtimages.cpp.
 # A shared Qt keeps its resources in its libraries, where they cost nothing.
 get_target_property(_qt_widgets_type Qt6::Widgets TYPE)
 set(KLIKOMAN_STATIC_QT OFF)
