@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <QtMath>
 
 #include "eventloop.h"
 #include "loadedprogram.h"
@@ -54,7 +55,8 @@ void show(QWidget* window) {
     // pixels the scaled window covers, so it is sharp at any device ratio.
     const double scale = page::fitScale(window->size());
     QHighDpiScaling::setGlobalFactor(scale);
-    page::fitScreen((QSizeF(window->size()) * scale).toSize());
+    // Rounded up, so the window keeps every row and column at any scale.
+    page::fitScreen(QSize(qCeil(window->width() * scale), qCeil(window->height() * scale)));
     window->showFullScreen();
 }
 

@@ -7,8 +7,8 @@
 //   (at start)    ready MS        the game's first frame, MS after navigation
 //   grab          png BASE64      the window as the screen shows it
 //   click X Y     ok              a click (or a tap) at a point of the window
-//   names         names JSON      the names in the accessibility tree of the
-//                                 window, in order (Chromium)
+//   names         names JSON      the roles and names the page's accessibility
+//                                 tree gives, in order (Chromium)
 //   close         (exits 0)       the tab is closed
 // Points are the window's own pixels, wherever and at whatever scale the
 // page shows it. When the page says the game has ended, the driver exits
@@ -45,6 +45,24 @@ function watchFirstFrame() {
       };
     }
   }
+}
+
+// Runs in the page: the window's canvas as PNG (base64), cut to the
+// window's own size in the canvas's pixels. The canvas holds what the
+// screen shows of the window, and reading it is quick, so a poll sees every
+// darkening; a screenshot goes through the browser's compositor, far slower.
+function grabWindow(width, height) {
+  const shadow = document.querySelector('#screen #qt-shadow-container')?.shadowRoot;
+  const canvas = shadow?.querySelector('canvas');
+  const css = canvas?.getBoundingClientRect().width;
+  if (!css || !canvas.width) return '';
+  // Device pixels per pixel of the layout, at the scale the page fits it.
+  const ratio = canvas.width * window.klikomanFitScale(width, height) / css;
+  const cut = document.createElement('canvas');
+  cut.width = Math.round(width * ratio);
+  cut.height = Math.round(height * ratio);
+  cut.getContext('2d').drawImage(canvas, 0, 0);
+  return cut.toDataURL('image/png').slice(22);
 }
 
 // Options a run of the page is made with: the browser, the viewport (CSS
@@ -152,10 +170,7 @@ async function main() {
   for await (const line of lines) {
     const [command, ...words] = line.trim().split(/\s+/);
     if (command === 'grab') {
-      const at = await shown();
-      const clip = { x: at.x, y: at.y, width: windowWidth * at.scale,
-        height: windowHeight * at.scale };
-      const png = await page.screenshot({ clip, encoding: 'base64' });
+      const png = await page.evaluate(grabWindow, windowWidth, windowHeight);
       process.stdout.write(`png ${png}\n`);
     } else if (command === 'click') {
       const at = await shown();
@@ -165,14 +180,15 @@ async function main() {
       await (options.touch ? page.touchscreen.tap(x, y) : page.mouse.click(x, y));
       process.stdout.write('ok\n');
     } else if (command === 'names') {
-      const root = await page.$('#screen');
-      const tree = await page.accessibility.snapshot({ root, interestingOnly: true });
-      const names = [];
-      const walk = (node) => {
-        if (node.name && node.role !== 'RootWebArea') names.push(node.name);
-        (node.children || []).forEach(walk);
-      };
-      walk(tree);
+      // The browser's own accessibility tree, as a screen reader gets it.
+      let names = [];
+      if (options.browser === 'chromium') {
+        const cdp = await page.createCDPSession();
+        const { nodes } = await cdp.send('Accessibility.getFullAXTree');
+        names = nodes.filter((n) => !n.ignored && n.name?.value &&
+          ['button', 'StaticText', 'image', 'alert'].includes(n.role?.value))
+          .map((n) => `${n.role.value}\t${n.name.value}`);
+      }
       process.stdout.write(`names ${JSON.stringify(names)}\n`);
     } else if (command === 'close') {
       await quit(0);
