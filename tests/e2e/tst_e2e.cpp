@@ -16,6 +16,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <cstdio>
 
 #include "desktop.h"
@@ -265,11 +266,14 @@ void tst_E2E::startShouldLightPredictedSquaresUntilTimer2() {
     QList<int> seen;  // squares as they newly light, in order
     QList<int> before;
     QList<qint64> darkened;  // when all went dark, ms
+    QList<qint64> looks;     // how long each look at the screen took, ms
     QElapsedTimer clock;
     clock.start();
     QVERIFY(QTest::qWaitFor(
         [&] {
+            const qint64 start = clock.elapsed();
             const QList<int> lit = litSquares(grab());
+            looks << clock.elapsed() - start;
             for (int s : lit) {
                 if (!before.contains(s)) {
                     seen << s;
@@ -283,16 +287,22 @@ void tst_E2E::startShouldLightPredictedSquaresUntilTimer2() {
         },
         kWait));
     // A square lit and darkened between two looks is missed, so a gap may
-    // span two periods; most must be one.
-    int onePeriod = 0;
-    QStringList gaps;
-    for (int i = 1; i < darkened.size(); ++i) {
-        const qint64 gap = darkened[i] - darkened[i - 1];
-        onePeriod += qAbs(gap - 600) <= 120;
-        gaps << QString::number(gap);
+    // span two periods; most must be one. Where one look at the screen takes
+    // a good part of a period (grim on Wayland), the gaps cannot be timed.
+    std::sort(looks.begin(), looks.end());
+    if (const qint64 look = looks[looks.size() / 2]; look > 120) {
+        qInfo("a look at the screen takes %lld ms: too slow to time Timer2 here", look);
+    } else {
+        int onePeriod = 0;
+        QStringList gaps;
+        for (int i = 1; i < darkened.size(); ++i) {
+            const qint64 gap = darkened[i] - darkened[i - 1];
+            onePeriod += qAbs(gap - 600) <= 120;
+            gaps << QString::number(gap);
+        }
+        QVERIFY2(onePeriod * 2 >= gaps.size(),
+                 qPrintable(QStringLiteral("squares went dark %1 ms apart").arg(gaps.join(u' '))));
     }
-    QVERIFY2(onePeriod * 2 >= gaps.size(),
-             qPrintable(QStringLiteral("squares went dark %1 ms apart").arg(gaps.join(u' '))));
     // What a slow grab missed drops out, a few squares at most in a row (a
     // square lit again while lit drops out too); the rest keeps the order.
     const QList<int> predicted = predictedSquares();

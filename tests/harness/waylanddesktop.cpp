@@ -215,9 +215,10 @@ QImage WaylandDesktop::grab(const Program& p) {
 }
 
 void WaylandDesktop::pressSpace(const Program&) {
-    // A key can be lost while a new virtual keyboard reaches the window; the
-    // caller sees whether it came and presses again.
-    client({QStringLiteral("wtype"), QStringLiteral("-k"), QStringLiteral("space")});
+    // A new virtual keyboard must reach the window before its key, hence the
+    // pause; a key can still be lost, and the caller sees whether it came.
+    client({QStringLiteral("wtype"), QStringLiteral("-s"), QStringLiteral("300"),
+            QStringLiteral("-k"), QStringLiteral("space")});
 }
 
 void WaylandDesktop::requestClose(const Program& p) {
