@@ -89,7 +89,7 @@ soak: build
 STATIC_QT = -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF
 
 # Klikoman for Windows: one .exe cross-built with MinGW-w64 against a static Qt
-# that scripts/build-qt windows builds once per machine (about 25 minutes) into
+# that scripts/build-qt windows builds once per machine (about 20 minutes) into
 # ~/.cache/klikoman, then packed into $(WIN_BUILD)/klikoman-$(VERSION)-win64.zip
 # and the installer $(WIN_BUILD)/klikoman-$(VERSION)-setup.exe.
 WIN_BUILD ?= build-windows
@@ -112,7 +112,7 @@ test-windows: windows build
 		$(WIN_BUILD)/klikoman-$(VERSION)-setup.exe $(BUILD)
 
 # Klikoman in a browser: WebAssembly built with Emscripten against a static Qt
-# that scripts/build-qt web builds once per machine (about 20 minutes) into
+# that scripts/build-qt web builds once per machine (about 12 minutes) into
 # the cache, staged as a folder of static files and packed into
 # $(WEB_STAGE).zip. All of it happens in the Debian 13 root
 # (scripts/debian-root), whose Emscripten and Qt draw a page without WebGL.
