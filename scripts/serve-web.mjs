@@ -4,10 +4,12 @@
 // A static web server for the game's page on 127.0.0.1, as any static server
 // would serve it: the right types (WebAssembly must come as
 // application/wasm), the staged .br or .gz copy of a file where the browser
-// accepts it, nothing cached, and nothing outside the folder. It answers a
-// path it cannot read with 400, a file it may not or cannot open with 403
-// or 404, anything but GET and HEAD with 405, follows no link out of its
-// folder, and no request ends it. `make serve-web` runs it; the browser
+// accepts it (by its q-values), nothing cached, and nothing outside the
+// folder: every file it opens, a compressed copy too, is first resolved
+// through its links and must lie inside. It answers a path it cannot read
+// with 400, a file outside the folder exactly as a missing one (404), a
+// file inside it may not open with 403, anything but GET and HEAD with 405,
+// and no request ends it. `make serve-web` runs it; the browser
 // tests and the load figures start it in their own process.
 // Usage: node serve-web.mjs FOLDER [PORT]   (port 8080; 0 picks a free one)
 import { promises as fs } from 'node:fs';
@@ -29,8 +31,16 @@ const kTypes = {
 // The compressed copies package-web stages beside a file, best first.
 const kEncodings = [['br', '.br'], ['gzip', '.gz']];
 
-// The file a request names inside `root`, or an HTTP status why not.
-async function resolve(root, pathname) {
+// Whether `file` lies inside `root` (or is it).
+function inside(root, file) {
+  return file === root || file.startsWith(root + path.sep);
+}
+
+// The file a request names inside `root`, or an HTTP status why not. The
+// path's text is judged first: a path out of the folder is answered as a
+// missing file, whether or not something is there, so the answers tell
+// nothing of what lies outside.
+function named(root, pathname) {
   let relative;
   try {
     relative = decodeURIComponent(pathname);
@@ -40,40 +50,62 @@ async function resolve(root, pathname) {
   if (relative.includes('\0')) {
     return 400;
   }
-  let file = path.join(root, relative);
-  try {
-    file = await fs.realpath(file);
-    if ((await fs.stat(file)).isDirectory()) {
-      file = await fs.realpath(path.join(file, 'index.html'));
-    }
-  } catch (error) {
-    return error.code === 'EACCES' ? 403 : 404;
-  }
-  // A link may lead out of the folder: what it leads to is checked.
-  if (file !== root && !file.startsWith(root + path.sep)) {
-    return 403;
-  }
-  return file;
+  const file = path.join(root, relative);
+  return inside(root, file) ? file : 404;
 }
 
-// Opens the best copy of `file` for the encodings the browser accepts: the
-// handle, its size and its encoding (null for the file itself).
-async function open(file, accepted) {
-  for (const [encoding, suffix] of kEncodings) {
-    if (new RegExp(`\\b${encoding}\\b`).test(accepted)) {
-      const handle = await fs.open(file + suffix).catch(() => null);
-      if (handle) {
-        return { handle, size: (await handle.stat()).size, encoding };
-      }
+// Where a name inside `root` really leads, if that is inside `root` too;
+// null for a missing file and for a link out of the folder alike.
+async function real(root, file) {
+  const target = await fs.realpath(file).catch(() => null);
+  return target !== null && inside(root, target) ? target : null;
+}
+
+// How much the browser wants each encoding, from its Accept-Encoding: the
+// q-value given for it, else that of "*", else none. "br;q=0" refuses.
+export function acceptedEncodings(header) {
+  const q = new Map();
+  for (const part of (header || '').split(',')) {
+    const [name, ...parameters] = part.trim().toLowerCase().split(';');
+    if (!name) continue;
+    let value = 1;
+    for (const parameter of parameters) {
+      const [key, number] = parameter.trim().split('=');
+      if (key === 'q') value = /^(0(\.\d{0,3})?|1(\.0{0,3})?)$/.test(number) ? Number(number) : 0;
     }
+    q.set(name, value);
   }
-  const handle = await fs.open(file);
-  const stat = await handle.stat();
-  if (!stat.isFile()) {
+  return kEncodings.map(([encoding]) => [encoding, q.get(encoding) ?? q.get('*') ?? 0]);
+}
+
+// Opens the best copy of the file a request names, among those the browser
+// accepts and that lie inside `root`: the handle, its path, its size and its
+// encoding (null for the file itself); null when there is no such file.
+async function open(root, file, accepted) {
+  let target = await real(root, file);
+  if (target !== null && (await fs.stat(target)).isDirectory()) {
+    target = await real(root, path.join(target, 'index.html'));
+  }
+  if (target === null) {
+    return null;
+  }
+  const copies = acceptedEncodings(accepted)
+    .filter(([, q]) => q > 0)
+    .sort((a, b) => b[1] - a[1])  // stable: br before gzip where alike
+    .map(([encoding]) => [encoding, kEncodings.find(([e]) => e === encoding)[1]]);
+  for (const [encoding, suffix] of [...copies, [null, '']]) {
+    const copy = await real(root, target + suffix);
+    if (copy === null) {
+      continue;
+    }
+    const handle = await fs.open(copy);
+    const stat = await handle.stat();
+    if (stat.isFile()) {
+      return { handle, file: target, size: stat.size, encoding };
+    }
     await handle.close();
-    throw Object.assign(new Error('not a file'), { code: 'ENOENT' });
   }
-  return { handle, size: stat.size, encoding: null };
+  return null;
 }
 
 async function answer(root, request, response) {
@@ -82,20 +114,24 @@ async function answer(root, request, response) {
     return;
   }
   const url = new URL(request.url, 'http://localhost');
-  const file = await resolve(root, url.pathname);
+  const file = named(root, url.pathname);
   if (typeof file === 'number') {
     response.writeHead(file).end();
     return;
   }
   let opened;
   try {
-    opened = await open(file, request.headers['accept-encoding'] || '');
+    opened = await open(root, file, request.headers['accept-encoding']);
   } catch (error) {
     response.writeHead(error.code === 'EACCES' ? 403 : 404).end();
     return;
   }
+  if (opened === null) {
+    response.writeHead(404).end();
+    return;
+  }
   const headers = {
-    'Content-Type': kTypes[path.extname(file)] || 'application/octet-stream',
+    'Content-Type': kTypes[path.extname(opened.file)] || 'application/octet-stream',
     'Content-Length': opened.size,
     'Cache-Control': 'no-store',
     Vary: 'Accept-Encoding',
