@@ -8,8 +8,8 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # time themselves.
 SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null || stat -c %Y CMakeLists.txt)
 export SOURCE_DATE_EPOCH
-# As people see it ("1.00"), from the project's version in CMakeLists.txt.
-VERSION := $(shell sed -n 's/^project.klikoman VERSION \([0-9]*\)\.\([0-9]*\).*/\1.\20/p' CMakeLists.txt)
+# As people see it ("1.00").
+VERSION := $(shell scripts/version)
 
 .PHONY: all game build run test test-asan bench soak install package check-package windows \
 	test-windows web web-in-root serve-web test-web test-web-in-root bench-web bench-web-in-root \

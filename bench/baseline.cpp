@@ -27,7 +27,7 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         if (lit) {
-            QPainter(this).fillRect(kCell, QColor(255, 128, 128));
+            QPainter(this).fillRect(kCell, litColour());
         }
     }
 };

@@ -67,6 +67,9 @@ double cpuSeconds(qint64 pid) {
     }
     const QByteArray s = f.readAll();
     const QList<QByteArray> fields = s.mid(s.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() < 13) {
+        return NAN;  // the process went while it was read
+    }
     return (fields[11].toDouble() + fields[12].toDouble()) / double(sysconf(_SC_CLK_TCK));
 }
 
@@ -274,7 +277,7 @@ int main(int argc, char** argv) {
         while (lit < 0 && poll.elapsed() < 2000) {
             const QImage shot = x.grab(g);
             for (int i = 0; i < window::kSquareCount && lit < 0 && !shot.isNull(); ++i) {
-                if (shot.pixel(centreOf(Name::Label1, i)) == qRgb(255, 128, 128)) {
+                if (shot.pixel(centreOf(Name::Label1, i)) == litColour()) {
                     lit = i;
                 }
             }
@@ -294,7 +297,9 @@ int main(int argc, char** argv) {
         QElapsedTimer tb;
         tb.start();
         x.click(b, kStart);
-        clickBase.push_back(x.awaitRepaint(b, {kScore}, tb, 1000));
+        if (const double base = x.awaitRepaint(b, {kScore}, tb, 1000); base >= 0) {
+            clickBase.push_back(base);  // a repaint never seen is no sample
+        }
     }
     Desktop::end(g);
     Desktop::end(b);

@@ -5,8 +5,9 @@
 // the controls, offscreen, with repaints in between as the event loop would
 // do them. Resident memory is read after a warm-up and at the end; it
 // must not grow. Reports the cost of a tick, a click and a repaint. Clicks go
-// only where a player can click: lit squares, Start, Stop, the dot and the
-// hidden spot. A new game starts when one is finished, as a player would.
+// only where a player can click and play on: lit squares, Start, Stop and
+// the hidden spot (not the dot, after which nothing starts a game again).
+// A new game starts when one is finished, as a player would.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>

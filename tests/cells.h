@@ -6,6 +6,7 @@
 // positions from here, so no copy of the layout can drift from the window.
 #pragma once
 
+#include <QColor>
 #include <QRect>
 
 #include "window/layout.h"
@@ -20,6 +21,13 @@ inline QRect pixelRect(window::Name name, int index = -1) {
 // The middle of a control, where a player clicks it and its colour shows.
 inline QPoint centreOf(window::Name name, int index = -1) {
     return pixelRect(name, index).center();
+}
+
+// The colour of a lit square, as the layout gives it.
+inline QRgb litColour() {
+    using namespace runtime;
+    return qRgb(red(window::kSquareColour), green(window::kSquareColour),
+                blue(window::kSquareColour));
 }
 
 // The window's client area.

@@ -8,7 +8,6 @@
 
 #include <QPoint>
 #include <QString>
-#include <QWidget>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -64,6 +63,12 @@ struct Model {
     bool instructions = true, endMessage = false;
     bool ended = false;
     QString score = QStringLiteral("0");
+    // The button with the keyboard focus, as the platform moves it: Start
+    // at first; a click on a button takes it there; Tab goes on to the next
+    // button that can take it; a button that is disabled or hidden passes
+    // it on, and with no button shown no button has it.
+    enum Button { StartButton, StopButton, KonecButton, NoButton };
+    int focus = StartButton;
     runtime::Random random;  // the program's generator, whose sequence tst_random pins
 
     int draw() { return static_cast<int>(std::floor(double(random.next()) * 9)); }
@@ -86,14 +91,45 @@ struct Model {
             hit();
         }
     }
-    // A click at a button's centre: the button if shown, else what lies below.
-    void clickButton(QPoint at, bool enabled, void (Model::*press)()) {
-        if (buttonsShown) {
-            if (enabled) {
-                (this->*press)();
+    bool takesFocus(int button) const {
+        const bool enabled[] = {startEnabled, stopEnabled, true, false};
+        return buttonsShown && enabled[button];
+    }
+    void focusNext() {
+        for (int step = 1; step <= 3; ++step) {
+            if (takesFocus((focus + step) % 3)) {
+                focus = (focus + step) % 3;
+                return;
             }
-        } else {
+        }
+        focus = NoButton;
+    }
+    // After each event: a button that can no longer have the focus passes it on.
+    void settleFocus() {
+        if (focus != NoButton && !takesFocus(focus)) {
+            focusNext();
+        }
+    }
+    void press(int button) {
+        switch (button) {
+            case StartButton:
+                start();
+                break;
+            case StopButton:
+                stop();
+                break;
+            case KonecButton:
+                konec();
+                break;
+        }
+    }
+    // A click at a button's centre: the button if shown, else what lies below.
+    void clickButton(QPoint at, int button) {
+        if (!buttonsShown) {
             clickPictureAt(at);
+        } else if (takesFocus(button)) {
+            focus = button;
+            press(button);
         }
     }
     void clickPictureAt(QPoint at) {
@@ -118,7 +154,7 @@ struct Model {
     }
     void tick2() { std::fill(std::begin(lit), std::end(lit), false); }
 
-    void apply(const Event& e, QWidget* focused, PlayedGame& g) {
+    void apply(const Event& e) {
         switch (e.kind) {
             case Ev::Square:
             case Ev::Outline:
@@ -134,13 +170,13 @@ struct Model {
                 tick2();
                 break;
             case Ev::Start:
-                clickButton(kStart, startEnabled, &Model::start);
+                clickButton(kStart, StartButton);
                 break;
             case Ev::Stop:
-                clickButton(kStop, stopEnabled, &Model::stop);
+                clickButton(kStop, StopButton);
                 break;
             case Ev::Konec:
-                clickButton(kKonec, true, &Model::konec);
+                clickButton(kKonec, KonecButton);
                 break;
             case Ev::Dot:
                 buttonsShown = false;
@@ -158,13 +194,13 @@ struct Model {
                 tick2();
                 break;
             case Ev::Key:
-                // The keyboard presses whichever button has the focus.
-                if (focused == g.form().Command1().widget() && startEnabled && buttonsShown) {
-                    start();
-                } else if (focused == g.form().Command2().widget() && stopEnabled && buttonsShown) {
-                    stop();
-                } else if (focused == g.form().Command3().widget() && buttonsShown) {
-                    konec();
+                if (focus != NoButton && takesFocus(focus)) {
+                    press(focus);
+                }
+                break;
+            case Ev::Tab:
+                if (focus != NoButton) {
+                    focusNext();
                 }
                 break;
             case Ev::Aim:
@@ -172,10 +208,10 @@ struct Model {
                 break;
             case Ev::Score:
             case Ev::Background:
-            case Ev::Tab:
             case Ev::Count:
                 break;
         }
+        settleFocus();
     }
     int aimedSquare(int fallback) const {
         for (int i = 0; i < 9; ++i) {

@@ -98,7 +98,7 @@ void tst_Rendering::litSquareShouldFillItsCell() {
         g.tickTimer1();
     }
     const QImage shot = grab(g);
-    const QRgb lit = qRgb(255, 128, 128);
+    const QRgb lit = litColour();
     const QRgb background = shot.pixel(backgroundSpot());
     for (QPoint p : {QPoint(3, 3), QPoint(40, 16), QPoint(77, 29)}) {
         QCOMPARE(shot.pixel(cell + p), lit);
@@ -255,7 +255,7 @@ void tst_Rendering::scaledWindowShouldStayWhole() {
     const QPoint middle = device(centreOf(window::Name::Label1, 6));
     for (QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
         QPoint p = middle;
-        while (at(p) == qRgb(255, 128, 128)) {
+        while (at(p) == litColour()) {
             p += step;
         }
         int line = 0;

@@ -29,7 +29,8 @@ std::unique_ptr<runtime::LoadedProgram> endingStartUp() {
     return program;
 }
 
-const runtime::ProjectDescription kEndingProject{"Klikoman", "1.00", "klikoman", &endingStartUp};
+const runtime::ProjectDescription kEndingProject{"Klikoman", KLIKOMAN_DISPLAY_VERSION, "klikoman",
+                                                  &endingStartUp};
 
 }  // namespace
 

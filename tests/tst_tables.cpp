@@ -20,10 +20,7 @@ class tst_Tables : public QObject {
 private slots:
     void squaresShouldSitInTheirCells_data();
     void squaresShouldSitInTheirCells();
-    void controlsShouldHaveTheirPixelRectangles_data();
-    void controlsShouldHaveTheirPixelRectangles();
     void buttonsShouldLieOverThePicture();
-    void unlistedNotificationsShouldFindNoHandler();
 };
 
 /** The index order of the squares is not the reading order; each square and
@@ -54,34 +51,8 @@ void tst_Tables::squaresShouldSitInTheirCells() {
     const auto& ol = window::record(Name::Shape1, outline);
     QCOMPARE(pixelRect(Name::Label1, square), cell);
     QCOMPARE(pixelRect(Name::Shape1, outline), cell);
-    QCOMPARE(sq.back, window::kSquareColour);
     // Drawn above its square, so the frame shows whether the square is lit.
     QVERIFY(&ol < &sq);
-}
-
-void tst_Tables::controlsShouldHaveTheirPixelRectangles_data() {
-    QTest::addColumn<Name>("name");
-    QTest::addColumn<QRect>("rect");
-    auto row = [](const char* title, Name name, QRect rect) {
-        QTest::newRow(title) << name << rect;
-    };
-    row("Start", Name::Command1, QRect(536, 176, 73, 33));
-    row("Stop", Name::Command2, QRect(616, 184, 81, 33));
-    row("Konec", Name::Command3, QRect(520, 336, 81, 41));
-    row("score", Name::Label3, QRect(248, 304, 105, 33));
-    row("hits caption", Name::Label4, QRect(80, 304, 145, 33));
-    row("instructions", Name::Label5, QRect(152, 224, 265, 49));
-    row("credit", Name::Label6, QRect(24, 384, 97, 17));
-    row("end message", Name::Label7, QRect(56, 240, 385, 25));
-    row("dot", Name::Label2, QRect(728, 400, 9, 17));
-    row("hidden spot", Name::Label8, QRect(744, 192, 25, 33));
-    row("picture", Name::Image1, QRect(472, 8, 250, 397));
-}
-
-void tst_Tables::controlsShouldHaveTheirPixelRectangles() {
-    QFETCH(Name, name);
-    QFETCH(QRect, rect);
-    QCOMPARE(pixelRect(name), rect);
 }
 
 /** The buttons are drawn over the picture; the dot and the hidden spot lie
@@ -100,16 +71,6 @@ void tst_Tables::buttonsShouldLieOverThePicture() {
             QVERIFY(client.contains(pixelRect(r.name, r.index)));
         }
     }
-}
-
-/** Clicks on decoration and ticks on the wrong control reach nothing. */
-void tst_Tables::unlistedNotificationsShouldFindNoHandler() {
-    using app::Notification;
-    QVERIFY(app::findEvent(Name::Label3, Notification::Click) == nullptr);
-    QVERIFY(app::findEvent(Name::Shape1, Notification::Click) == nullptr);
-    QVERIFY(app::findEvent(Name::Form1, Notification::Click) == nullptr);
-    QVERIFY(app::findEvent(Name::Timer1, Notification::Click) == nullptr);
-    QVERIFY(app::findEvent(Name::Label1, Notification::Timer) == nullptr);
 }
 
 QTEST_GUILESS_MAIN(tst_Tables)

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 //
 // The Qt widgets behind the control kinds but the label (labelwidget.h).
-// Private to the runtime: the rest of the program sees the controls only
-// through their properties.
+// The handlers see the controls only through their properties; the window's
+// accessibility set-up and the tests reach a control's widget through it.
 #pragma once
 
 #include <QMouseEvent>

@@ -19,7 +19,8 @@ except ImportError:
     sys.exit(77)
 
 with open(sys.argv[1], encoding="utf-8") as f:
-    EXPECTED = [tuple(line.rstrip("\n").split("\t")) for line in f if not line.startswith("#")]
+    EXPECTED = [tuple(line.rstrip("\n").split("\t")) for line in f
+                if line.strip() and not line.startswith("#")]
 NAMES = {name for _, name in EXPECTED}
 END_MESSAGE = next(name for role, name in EXPECTED if role == "ALERT")
 

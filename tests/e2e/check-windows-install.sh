@@ -29,7 +29,7 @@ registered() { "$wine" reg query "$key" /v "$1" 2>/dev/null | grep -q "$2"; }
 check "the game is installed in the user's programs folder" test -f "$folder/klikoman.exe"
 check "with its licences and README" test -f "$folder/licenses/Qt-LGPL-3.0-only.txt" -a -f "$folder/README.txt"
 check "the Start menu has its entry" test -f "$shortcut"
-for value in "DisplayName Klikoman" "DisplayVersion 1.00" "Publisher Klikoman" \
+for value in "DisplayName Klikoman" "DisplayVersion $("$(dirname "$0")/../../scripts/version")" "Publisher Klikoman" \
     "DisplayIcon klikoman.exe,0" "UninstallString uninstall.exe" "EstimatedSize 0x"; do
     check "installed programs list it with its $value" registered $value
 done
