@@ -325,8 +325,8 @@ void tst_E2E::startShouldLightPredictedSquares() {
  *  phases. A darkening between two looks is seen at the second, so where
  *  looks are quick most gaps are one period; a square lit and darkened
  *  between two looks is missed, and that gap spans two. (With the periods
- *  swapped the darkenings come 400 and 800 ms apart; with slower clocks,
- *  slower.) Where a look takes a good part of a period (grim on a loaded
+ *  swapped the darkenings come 400 and 800 ms apart; with clocks a fifth
+ *  slower, 720.) Where a look takes a good part of a period (grim on a loaded
  *  machine) nothing can be timed, and the check says it was skipped; on
  *  X11, in a browser and under Wine a look takes a few ms, and it runs. */
 void tst_E2E::timer2ShouldDarkenEvery600Ms() {
@@ -343,7 +343,7 @@ void tst_E2E::timer2ShouldDarkenEvery600Ms() {
     QStringList gaps;
     for (int i = 1; i < w.darkened.size(); ++i) {
         const qint64 gap = w.darkened[i] - w.darkened[i - 1];
-        onePeriod += qAbs(gap - 600) <= 120;
+        onePeriod += qAbs(gap - 600) <= 60;  // 10%: a clock slowed by a fifth fails
         gaps << QString::number(gap);
     }
     QVERIFY2(onePeriod * 2 >= gaps.size(),
