@@ -13,7 +13,7 @@
 #include <QWidget>
 
 #include "cells.h"
-#include "runtime/shell.h"
+#include "qt/shell.h"
 #include "tickprobe.h"
 
 namespace {
@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
     });
     light.start(400);
     darken.start(600);
-    runtime::shell::show(&window);
+    qt::shell::show(&window);
     if (argc == 3 && QByteArray(argv[1]) == "--probe") {
         probeFor(QByteArray(argv[2]).toInt());
     }

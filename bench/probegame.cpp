@@ -3,21 +3,23 @@
 //
 // The game started as the program starts it, with Start pressed, recording its
 // timer ticks for the number of seconds given and printing them.
+#include <QAbstractButton>
 #include <QApplication>
 
-#include <QAbstractButton>
-
 #include "app/program.h"
+#include "qt/qtfrontend.h"
+#include "runtime/session.h"
 #include "tickprobe.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    runtime::prepareApplication(app::kProject);
-    auto program = app::startUp();
-    // Start, pressed as the keyboard presses it: the button's own click.
-    auto* start = static_cast<QAbstractButton*>(
-        static_cast<app::Program&>(*program).form().Command1().widget());
-    start->click();
+    qt::prepareApplication(app::kProject);
+    qt::QtFrontend frontend;
+    runtime::Session session(frontend, app::kProject.name);
+    auto program = app::startUp(session);
+    // Start, pressed as the keyboard presses it: the button's own click; the
+    // window's focus is on it.
+    static_cast<QAbstractButton*>(QApplication::focusWidget())->click();
     probeFor(argc > 1 ? QByteArray(argv[1]).toInt() : 30);
     return app.exec();
 }

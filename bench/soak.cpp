@@ -20,6 +20,8 @@
 
 #include "playedgame.h"
 
+using window::ControlId;
+
 namespace {
 
 // Resident memory in KiB, after handing free heap pages back to the system so
@@ -52,7 +54,7 @@ int main(int argc, char** argv) {
     constexpr long kWarmUp = kTicks / 10;
     std::mt19937 rng(7);
     auto game = std::make_unique<PlayedGame>();
-    game->click(game->form().Command1());
+    game->click(game->control<ControlId::Command1>());
 
     QElapsedTimer clock;
     qint64 tickNs = 0, clickNs = 0, paintNs = 0;
@@ -62,9 +64,8 @@ int main(int argc, char** argv) {
     // a random step, one for every ten ticks on average.
     for (long t = 0; ticks < kTicks || clicks < kClicks; t += 200) {
         // Each timer ticks as the event loop ticks it: Timer1 only while on.
-        window::Form1& form = game->form();
-        for (auto [timer, period] :
-             {std::pair{&form.Timer1(), 400}, std::pair{&form.Timer2(), 600}}) {
+        for (auto [timer, period] : {std::pair{&game->control<ControlId::Timer1>(), 400},
+                                     std::pair{&game->control<ControlId::Timer2>(), 600}}) {
             if (t % period == 0 && ticks < kTicks && timer->enabled()) {
                 clock.start();
                 timer->tick();
@@ -73,15 +74,16 @@ int main(int argc, char** argv) {
             }
         }
         if (clicks < kClicks && rng() % 12 == 0) {
-            window::Form1& f = game->form();
+            auto& start = game->control<ControlId::Command1>();
+            auto& stop = game->control<ControlId::Command2>();
             const int choice = int(rng() % 50);
             clock.start();
-            if (choice == 0 && f.Command2().enabled()) {
-                game->click(f.Command2());
-            } else if (choice < 10 && f.Command1().enabled()) {
-                game->click(f.Command1());
+            if (choice == 0 && stop.enabled()) {
+                game->click(stop);
+            } else if (choice < 10 && start.enabled()) {
+                game->click(start);
             } else if (choice == 10) {
-                game->click(f.Label8());
+                game->click(game->control<ControlId::Label8>());
             } else if (game->hitLitSquare()) {
                 ++hits;
             }
@@ -94,10 +96,11 @@ int main(int argc, char** argv) {
             paintNs += clock.nsecsElapsed();
             ++paints;
         }
-        if (!game->form().Command2().enabled()) {  // only the 30th hit turns Stop off
-            game.reset();                          // one window at a time, as in play
+        // Only the 30th hit turns Stop off.
+        if (!game->control<ControlId::Command2>().enabled()) {
+            game.reset();  // one window at a time, as in play
             game = std::make_unique<PlayedGame>();
-            game->click(game->form().Command1());
+            game->click(game->control<ControlId::Command1>());
             ++games;
         }
         if (warmRss < 0 && ticks >= kWarmUp) {

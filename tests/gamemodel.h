@@ -6,38 +6,29 @@
 // in every state. Written from the rules alone, apart from the program.
 #pragma once
 
-#include <QPoint>
-#include <QString>
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <cstdint>
+#include <string>
 
-#include "cells.h"
-#include "playedgame.h"
 #include "runtime/random.h"
 
 namespace model {
 
 enum class Ev {
-    Square,            // left click on a square's cell (lit or not); arg: square
-    Outline,           // left click on the edge of a cell, over its outline; arg: square
-    OtherButton,       // right or middle click on a square's cell; arg: square
-    Double,            // double click on a square's cell; arg: square
-    PressDarkRelease,  // press on a cell, Timer2 ticks, release; arg: square
-    Start,
-    Stop,
-    Dot,
-    Spot,
+    Square,      // a click on a square's cell (lit or not); arg: square
+    Outline,     // a click on the edge of a cell, over its outline; arg: square
+    Double,      // two clicks on a square's cell; arg: square
+    Start,       //
+    Stop,        //
+    Dot,         //
+    Spot,        //
     Score,       // the score label: no handler
     Background,  // an empty spot of the window
-    Tick1,
-    Tick2,
-    Key,      // Space on the focused button
-    Tab,      // Tab moves the focus
-    Aim,      // a click on the first square the model has lit, as a player aims
-    Konec,    // last event only
-    Picture,  // last event only; a click at the picture's top-left
+    Tick1,       //
+    Tick2,       //
+    Aim,         // a click on the first square the model has lit, as a player aims
+    Konec,       // last event only
+    Picture,     // last event only; a click at the picture's top-left
     Count
 };
 
@@ -46,11 +37,15 @@ struct Event {
     int arg = 0;
 };
 
+struct Point {
+    int x, y;
+};
+
 // The model's own numbers, on purpose: where a player clicks, written down
 // apart from the layout table, so that a slip in the table shows as a
 // difference between the model and the program.
-const QPoint kStart(572, 192), kStop(656, 200), kKonec(560, 356), kDot(732, 408), kSpot(756, 208),
-    kScore(300, 310), kBackground(450, 60), kPicture(474, 10);
+constexpr Point kStart{572, 192}, kStop{656, 200}, kKonec{560, 356}, kDot{732, 408},
+    kSpot{756, 208}, kScore{300, 310}, kBackground{450, 60}, kPicture{474, 10};
 
 // The game as the rules describe it.
 struct Model {
@@ -62,13 +57,7 @@ struct Model {
     bool buttonsShown = true;
     bool instructions = true, endMessage = false;
     bool ended = false;
-    QString score = QStringLiteral("0");
-    // The button with the keyboard focus, as the platform moves it: Start
-    // at first; a click on a button takes it there; Tab goes on to the next
-    // button that can take it; a button that is disabled or hidden passes
-    // it on, and with no button shown no button has it.
-    enum Button { StartButton, StopButton, KonecButton, NoButton };
-    int focus = StartButton;
+    std::string score = "0";
     runtime::Random random;  // the program's generator, whose sequence tst_random pins
 
     int draw() { return static_cast<int>(std::floor(double(random.next()) * 9)); }
@@ -77,9 +66,9 @@ struct Model {
 
     void hit() {
         ++hits;
-        score = QString::number(hits);
+        score = std::to_string(hits);
         if (hits == 30) {
-            score = QStringLiteral("Konec");
+            score = "Konec";
             endMessage = true;
             timer1 = false;
             startEnabled = stopEnabled = false;
@@ -91,49 +80,16 @@ struct Model {
             hit();
         }
     }
-    bool takesFocus(int button) const {
-        const bool enabled[] = {startEnabled, stopEnabled, true, false};
-        return buttonsShown && enabled[button];
-    }
-    void focusNext() {
-        for (int step = 1; step <= 3; ++step) {
-            if (takesFocus((focus + step) % 3)) {
-                focus = (focus + step) % 3;
-                return;
-            }
-        }
-        focus = NoButton;
-    }
-    // After each event: a button that can no longer have the focus passes it on.
-    void settleFocus() {
-        if (focus != NoButton && !takesFocus(focus)) {
-            focusNext();
-        }
-    }
-    void press(int button) {
-        switch (button) {
-            case StartButton:
-                start();
-                break;
-            case StopButton:
-                stop();
-                break;
-            case KonecButton:
-                konec();
-                break;
-        }
-    }
     // A click at a button's centre: the button if shown, else what lies below.
-    void clickButton(QPoint at, int button) {
+    void clickButton(Point at, bool enabled, void (Model::*press)()) {
         if (!buttonsShown) {
             clickPictureAt(at);
-        } else if (takesFocus(button)) {
-            focus = button;
-            press(button);
+        } else if (enabled) {
+            (this->*press)();
         }
     }
-    void clickPictureAt(QPoint at) {
-        if (pictureRows() > at.y() - 8 && at.x() - 472 < 250) {
+    void clickPictureAt(Point at) {
+        if (pictureRows() > at.y - 8 && at.x - 472 < 250) {
             ended = true;
         }
     }
@@ -147,12 +103,6 @@ struct Model {
         startEnabled = true;
     }
     void konec() { ended = true; }
-    void tick1() {
-        if (timer1) {
-            lit[draw()] = true;
-        }
-    }
-    void tick2() { std::fill(std::begin(lit), std::end(lit), false); }
 
     void apply(const Event& e) {
         switch (e.kind) {
@@ -160,23 +110,18 @@ struct Model {
             case Ev::Outline:
                 clickSquare(e.arg);
                 break;
-            case Ev::OtherButton:
-                break;
             case Ev::Double:
                 clickSquare(e.arg);
                 clickSquare(e.arg);
                 break;
-            case Ev::PressDarkRelease:
-                tick2();
-                break;
             case Ev::Start:
-                clickButton(kStart, StartButton);
+                clickButton(kStart, startEnabled, &Model::start);
                 break;
             case Ev::Stop:
-                clickButton(kStop, StopButton);
+                clickButton(kStop, stopEnabled, &Model::stop);
                 break;
             case Ev::Konec:
-                clickButton(kKonec, KonecButton);
+                clickButton(kKonec, true, &Model::konec);
                 break;
             case Ev::Dot:
                 buttonsShown = false;
@@ -188,20 +133,12 @@ struct Model {
                 clickPictureAt(kPicture);
                 break;
             case Ev::Tick1:
-                tick1();
+                if (timer1) {
+                    lit[draw()] = true;
+                }
                 break;
             case Ev::Tick2:
-                tick2();
-                break;
-            case Ev::Key:
-                if (focus != NoButton && takesFocus(focus)) {
-                    press(focus);
-                }
-                break;
-            case Ev::Tab:
-                if (focus != NoButton) {
-                    focusNext();
-                }
+                std::fill(std::begin(lit), std::end(lit), false);
                 break;
             case Ev::Aim:
                 clickSquare(aimedSquare(e.arg));
@@ -211,7 +148,6 @@ struct Model {
             case Ev::Count:
                 break;
         }
-        settleFocus();
     }
     int aimedSquare(int fallback) const {
         for (int i = 0; i < 9; ++i) {

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Klikoman developers
 // SPDX-License-Identifier: MIT
 //
-// The test harness that starts and plays a game.
+// The test harness that starts and plays a game on the Qt front end.
 #include "playedgame.h"
 
 #include <QFile>
@@ -9,13 +9,17 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "runtime/eventloop.h"
-#include "runtime/random.h"
-#include "runtime/timer.h"
+#include "runtime/controls.h"
+#include "runtime/form.h"
 
 namespace {
-int g_exitStatus = -1;
-QString g_report;
+
+// A timer that runs only when the test ticks it.
+class ManualClock : public runtime::Peer {
+public:
+    void changed(runtime::Change) override {}
+};
+
 }  // namespace
 
 QStringList readingOrder() {
@@ -32,23 +36,51 @@ QStringList readingOrder() {
     return lines;
 }
 
+std::unique_ptr<runtime::Peer> TestFrontend::window(runtime::Form& f) {
+    form = &f;
+    return QtFrontend::window(f);
+}
+
+std::unique_ptr<runtime::Peer> TestFrontend::label(runtime::Label& label) {
+    components.push_back(&label);
+    return QtFrontend::label(label);
+}
+
+std::unique_ptr<runtime::Peer> TestFrontend::button(runtime::CommandButton& button) {
+    components.push_back(&button);
+    return QtFrontend::button(button);
+}
+
+std::unique_ptr<runtime::Peer> TestFrontend::shape(runtime::Shape& shape) {
+    components.push_back(&shape);
+    return QtFrontend::shape(shape);
+}
+
+std::unique_ptr<runtime::Peer> TestFrontend::image(runtime::Image& image) {
+    components.push_back(&image);
+    return QtFrontend::image(image);
+}
+
+std::unique_ptr<runtime::Peer> TestFrontend::timer(runtime::Timer& timer) {
+    components.push_back(&timer);
+    return std::make_unique<ManualClock>();
+}
+
+void TestFrontend::report(const std::string& title, const std::string& message) {
+    reportText = qt::fromUtf8(message);
+    if (showReport) {
+        QtFrontend::report(title, message);
+    }
+}
+
 PlayedGame::PlayedGame() {
     static const bool prepared = [] {
-        runtime::prepareApplication(app::kProject);
-        runtime::Timer::setManualClock(true);
+        qt::prepareApplication(app::kProject);
         return true;
     }();
     Q_UNUSED(prepared);
-    runtime::setExitHook([](int status) { g_exitStatus = status; });
-    runtime::setReportHook([](const QString&, const QString& message) { g_report = message; });
-    runtime::resetEnd();
-    runtime::randomGenerator() = runtime::Random{};
-    g_exitStatus = -1;
-    g_report.clear();
-    m_program = std::make_unique<app::Program>();
-    m_program->load();
-    m_program->show();
-    QWidget* w = form().window().widget();
+    m_program = app::startUp(m_session);
+    QWidget* w = windowWidget();
     w->activateWindow();
     if (!QTest::qWaitForWindowExposed(w)) {
         qWarning("the game's window was not exposed");
@@ -57,56 +89,57 @@ PlayedGame::PlayedGame() {
 
 PlayedGame::~PlayedGame() = default;
 
+runtime::Label& PlayedGame::square(int index) {
+    return static_cast<runtime::Label&>(
+        *m_frontend.components.at(std::size_t(window::idOf(window::Name::Label1, index))));
+}
+
+QWidget* PlayedGame::windowWidget() const {
+    return qt::QtFrontend::widgetOf(*m_frontend.form);
+}
+
 QWindow* PlayedGame::window() const {
-    return m_program->form().window().widget()->windowHandle();
+    return windowWidget()->windowHandle();
+}
+
+QWidget* PlayedGame::widget(const runtime::Control& control) {
+    return qt::QtFrontend::widgetOf(control);
 }
 
 void PlayedGame::clickAt(QPoint point, Qt::MouseButton button) {
     QTest::mouseClick(window(), button, Qt::NoModifier, point);
 }
 
-QPoint PlayedGame::centreOf(runtime::Control& control) const {
-    QWidget* w = control.widget();
+QPoint PlayedGame::centreOf(const runtime::Control& control) const {
+    QWidget* w = widget(control);
     return w->mapTo(w->window(), w->rect().center());
 }
 
-void PlayedGame::click(runtime::Control& control, Qt::MouseButton button) {
+void PlayedGame::click(const runtime::Control& control, Qt::MouseButton button) {
     clickAt(centreOf(control), button);
 }
 
 void PlayedGame::startAndLight(int ticks) {
-    click(form().Command1());
+    click(control<window::ControlId::Command1>());
     for (int i = 0; i < ticks; ++i) {
         tickTimer1();
     }
 }
 
 runtime::Label* PlayedGame::litSquare() {
-    for (std::int16_t i = 0; i < 9; ++i) {
-        if (form().Label1(i).visible()) {
-            return &form().Label1(i);
+    for (int i = 0; i < window::kSquareCount; ++i) {
+        if (square(i).visible()) {
+            return &square(i);
         }
     }
     return nullptr;
 }
 
 bool PlayedGame::hitLitSquare() {
-    runtime::Label* square = litSquare();
-    if (square == nullptr) {
+    runtime::Label* lit = litSquare();
+    if (lit == nullptr) {
         return false;
     }
-    click(*square);
+    click(*lit);
     return true;
-}
-
-bool PlayedGame::ended() const {
-    return runtime::hasEnded();
-}
-
-int PlayedGame::exitStatus() const {
-    return g_exitStatus;
-}
-
-const QString& PlayedGame::errorReport() const {
-    return g_report;
 }

@@ -17,7 +17,7 @@ namespace {
 struct AssistedGame : PlayedGame {
     AssistedGame() { QAccessible::setActive(true); }
     QAccessibleInterface* windowInterface() {
-        return QAccessible::queryAccessibleInterface(form().window().widget());
+        return QAccessible::queryAccessibleInterface(windowWidget());
     }
 };
 
@@ -59,11 +59,11 @@ void tst_Accessibility::scoreShouldReadWithWhatItCounts() {
     g.startAndLight(1);
     QVERIFY(g.hitLitSquare());
     QAccessibleInterface* score =
-        QAccessible::queryAccessibleInterface(g.form().Label3().widget());
+        QAccessible::queryAccessibleInterface(g.widget(g.control<window::ControlId::Label3>()));
     QCOMPARE(score->text(QAccessible::Name), QStringLiteral("Počet zásahů: 1"));
     // As the window reads it, in the reading order's place for the score.
     const int place = int(readingOrder().indexOf(QStringLiteral("LABEL\tPočet zásahů: 0")));
-    QCOMPARE(g.windowInterface()->child(place)->object(), g.form().Label3().widget());
+    QCOMPARE(g.windowInterface()->child(place)->object(), g.widget(g.control<window::ControlId::Label3>()));
 }
 
 /** A label the runtime hides keeps a shown widget, so it must read as
@@ -75,21 +75,21 @@ void tst_Accessibility::scoreShouldReadWithWhatItCounts() {
 void tst_Accessibility::hiddenLabelShouldBeFoundNeitherByReadingNorByPointing() {
     AssistedGame g;
     QAccessibleInterface* w = g.windowInterface();
-    QWidget* window = g.form().window().widget();
+    QWidget* window = g.windowWidget();
     const auto pointedAt = [&](runtime::Control& c) {
         QAccessibleInterface* found = w->childAt(window->mapToGlobal(g.centreOf(c)).x(),
                                                  window->mapToGlobal(g.centreOf(c)).y());
         return found ? found->object() : nullptr;
     };
-    QAccessibleInterface* square = QAccessible::queryAccessibleInterface(g.form().Label1(6).widget());
+    QAccessibleInterface* square = QAccessible::queryAccessibleInterface(g.widget(g.square(6)));
     QVERIFY(w->indexOfChild(square) >= 0);
     QVERIFY(square->state().invisible);
-    QVERIFY(pointedAt(g.form().Label1(6)) != g.form().Label1(6).widget());
-    QCOMPARE(pointedAt(g.form().Label7()), g.form().Label5().widget());
-    QCOMPARE(pointedAt(g.form().Command1()), g.form().Command1().widget());
+    QVERIFY(pointedAt(g.square(6)) != g.widget(g.square(6)));
+    QCOMPARE(pointedAt(g.control<window::ControlId::Label7>()), g.widget(g.control<window::ControlId::Label5>()));
+    QCOMPARE(pointedAt(g.control<window::ControlId::Command1>()), g.widget(g.control<window::ControlId::Command1>()));
     g.startAndLight(1);  // lights square 6
     QVERIFY(!square->state().invisible);
-    QCOMPARE(pointedAt(g.form().Label1(6)), g.form().Label1(6).widget());
+    QCOMPARE(pointedAt(g.square(6)), g.widget(g.square(6)));
     g.tickTimer2();
     QVERIFY(square->state().invisible);
 }

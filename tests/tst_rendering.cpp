@@ -14,17 +14,18 @@
 
 #include "cells.h"
 #include "playedgame.h"
+#include "qt/fonts.h"
 #include "window/picture.h"
 
 namespace {
 const QPoint kPictureOrigin = pixelRect(window::Name::Image1).topLeft();
 
 QImage grab(PlayedGame& g) {
-    return g.form().window().widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return g.windowWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 QImage picture() {
-    return QImage(QString::fromLatin1(window::kPictureResource))
+    return QImage::fromData(window::pictureJpeg().data(), int(window::pictureJpeg().size()))
         .convertToFormat(QImage::Format_RGB32);
 }
 
@@ -92,7 +93,7 @@ void tst_Rendering::litSquareShouldFillItsCell() {
     QFETCH(int, square);
     const QPoint cell = pixelRect(window::Name::Label1, square).topLeft();
     PlayedGame g;
-    g.click(g.form().Command1());
+    g.click(g.control<window::ControlId::Command1>());
     for (int i = 0; i < ticks; ++i) {
         g.tickTimer2();  // only the last tick's square stays lit
         g.tickTimer1();
@@ -132,9 +133,9 @@ void tst_Rendering::hitsShouldUncoverWholeRowsOnly() {
         QVERIFY(g.hitLitSquare());
     }
     if (hiddenSpot) {
-        g.click(g.form().Label8());
+        g.click(g.control<window::ControlId::Label8>());
     }
-    g.click(g.form().Label2());  // buttons away, so every row can be seen
+    g.click(g.control<window::ControlId::Label2>());  // buttons away, so every row can be seen
     const QImage shot = grab(g);
     const QImage pic = picture();
     const QRgb background = shot.pixel(backgroundSpot());
@@ -161,43 +162,42 @@ void tst_Rendering::layoutFontsShouldResolveToMetricTwins() {
     QFETCH(QString, family);
     PlayedGame g;  // installs the substitutions as the program does
     requireFont(family);
-    const QFont qfont = runtime::toQFont(window::kFonts[static_cast<std::size_t>(font)]);
+    const QFont qfont = qt::toQFont(window::kFonts[static_cast<std::size_t>(font)]);
     QCOMPARE(QFontInfo(qfont).family(), family);
 }
 
 /** Every text stays inside its label as the label draws it: the
  *  instructions wrap within theirs, and a text that fits on one line is drawn
  *  on one line, not broken at its last word. */
-using LabelOf = runtime::Label& (window::Form1::*)();
 
 void tst_Rendering::textsShouldFitTheirLabels_data() {
-    QTest::addColumn<LabelOf>("label");
+    QTest::addColumn<window::ControlId>("label");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("oneLine");
     const auto caption = [](window::Name n) {
         return QString::fromUtf8(window::record(n).caption);
     };
-    using window::Form1;
+    using window::ControlId;
     using window::Name;
-    QTest::newRow("instructions") << &Form1::Label5 << caption(Name::Label5) << false;
-    QTest::newRow("hits caption") << &Form1::Label4 << caption(Name::Label4) << true;
-    QTest::newRow("end message") << &Form1::Label7 << caption(Name::Label7) << true;
-    QTest::newRow("credit") << &Form1::Label6 << caption(Name::Label6) << true;
-    QTest::newRow("score 32767") << &Form1::Label3 << QStringLiteral("32767") << true;
-    QTest::newRow("Konec") << &Form1::Label3 << QStringLiteral("Konec") << true;
+    QTest::newRow("instructions") << ControlId::Label5 << caption(Name::Label5) << false;
+    QTest::newRow("hits caption") << ControlId::Label4 << caption(Name::Label4) << true;
+    QTest::newRow("end message") << ControlId::Label7 << caption(Name::Label7) << true;
+    QTest::newRow("credit") << ControlId::Label6 << caption(Name::Label6) << true;
+    QTest::newRow("score 32767") << ControlId::Label3 << QStringLiteral("32767") << true;
+    QTest::newRow("Konec") << ControlId::Label3 << QStringLiteral("Konec") << true;
 }
 
 void tst_Rendering::textsShouldFitTheirLabels() {
-    QFETCH(LabelOf, label);
+    QFETCH(window::ControlId, label);
     QFETCH(QString, text);
     QFETCH(bool, oneLine);
     requireFont(QStringLiteral("Liberation Sans"));
     requireFont(QStringLiteral("Liberation Serif"));
     PlayedGame g;
-    runtime::Label& l = (g.form().*label)();
-    l.setCaption(text);
+    auto& l = static_cast<runtime::Label&>(*g.frontend().components.at(std::size_t(label)));
+    l.setCaption(text.toStdString());
     l.setVisible(true);
-    QWidget* w = l.widget();
+    QWidget* w = g.widget(l);
     const QImage shot = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QRgb background = shot.pixel(shot.width() - 1, shot.height() - 1);
     QRect ink;
@@ -240,7 +240,7 @@ void tst_Rendering::textsShouldFitTheirLabels() {
  *  the whole picture is drawn smoothly scaled, with no seam between strips. */
 void tst_Rendering::scaledWindowShouldStayWhole() {
     PlayedGame g;
-    QWidget* window = g.form().window().widget();
+    QWidget* window = g.windowWidget();
     const qreal d = window->devicePixelRatioF();
     const auto device = [d](QPoint p) { return QPoint(qRound(p.x() * d), qRound(p.y() * d)); };
     g.startAndLight(1);  // square 6
@@ -277,8 +277,8 @@ void tst_Rendering::scaledWindowShouldStayWhole() {
              qPrintable(QStringLiteral("%1 rows at %2").arg(rows).arg(d)));
 
     // The whole picture against one smooth scaling of it: no row stands out.
-    g.click(g.form().Label8());
-    g.click(g.form().Label2());  // the buttons out of the way
+    g.click(g.control<window::ControlId::Label8>());
+    g.click(g.control<window::ControlId::Label2>());  // the buttons out of the way
     shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QImage expected = picture().scaled(qRound(250 * d), qRound(397 * d),
                                              Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

@@ -2,25 +2,38 @@
 // SPDX-License-Identifier: MIT
 //
 // The start operation from the outside: a program whose window ends it, by
-// End or by a run-time error, before the event loop ever runs. start() makes
-// its own application, so this test makes none.
+// End or by a run-time error, before the event loop ever runs, on the Qt
+// front end. start() makes its own application, so this test makes none.
+#include <QApplication>
 #include <QTest>
+#include <QTimer>
+#include <QWidget>
 
 #include "runtime/application.h"
 #include "runtime/errors.h"
-#include "runtime/eventloop.h"
+#include "runtime/loadedprogram.h"
+#include "runtime/session.h"
 
 namespace {
 
 enum class Ending { EndWhileLoading, ErrorWhileLoading, ErrorWhileBuilding };
 Ending g_ending;
 
-std::unique_ptr<runtime::LoadedProgram> endingStartUp() {
+std::unique_ptr<runtime::LoadedProgram> endingStartUp(runtime::Session& session) {
+    // The report's message box is closed as soon as it shows.
+    auto* closer = new QTimer(qApp);
+    QObject::connect(closer, &QTimer::timeout, [closer] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            box->close();
+            closer->stop();
+        }
+    });
+    closer->start(10);
     if (g_ending == Ending::ErrorWhileBuilding) {
         runtime::raiseOverflow();
     }
     auto program = std::make_unique<runtime::LoadedProgram>();
-    runtime::deliver([] {
+    session.deliver([] {
         if (g_ending == Ending::EndWhileLoading) {
             runtime::End();
         }
@@ -56,8 +69,6 @@ void tst_Startup::endBeforeTheEventLoopShouldEndWithItsStatus_data() {
 void tst_Startup::endBeforeTheEventLoopShouldEndWithItsStatus() {
     QFETCH(Ending, ending);
     QFETCH(int, status);
-    runtime::resetEnd();
-    runtime::setReportHook([](const QString&, const QString&) {});
     g_ending = ending;
     QCOMPARE(runtime::start(kEndingProject), status);
 }

@@ -12,12 +12,12 @@
 #include <variant>
 
 #include "game/handlers.h"
-#include "runtime/eventloop.h"
+#include "window/form1.h"
 #include "window/layout.h"
 
 namespace app {
 
-using runtime::Notification;
+using window::Notification;
 using window::Name;
 
 // A handler as the game declares it: only an array's handler takes the index

@@ -6,13 +6,16 @@
 
 #include <type_traits>
 
+#include "runtime/session.h"
+
 namespace app {
 
 const runtime::ProjectDescription kProject{"Klikoman", KLIKOMAN_DISPLAY_VERSION, "klikoman",
                                            &startUp};
 
-Program::Program()
-    : m_form([this](window::Name source, Notification notification, std::int16_t index) {
+Program::Program(runtime::Session& session)
+    : m_session(session),
+      m_form(session, [this](window::Name source, Notification notification, std::int16_t index) {
           dispatch(source, notification, index);
       }) {}
 
@@ -31,17 +34,17 @@ void Program::dispatch(window::Name source, Notification notification, std::int1
 }
 
 void Program::load() {
-    runtime::deliver([this] { dispatch(window::Name::Form1, Notification::Load, 0); });
+    m_session.deliver([this] { dispatch(window::Name::Form1, Notification::Load, 0); });
 }
 
 void Program::show() {
     m_form.window().show();
 }
 
-std::unique_ptr<runtime::LoadedProgram> startUp() {
-    auto program = std::make_unique<Program>();
+std::unique_ptr<runtime::LoadedProgram> startUp(runtime::Session& session) {
+    auto program = std::make_unique<Program>(session);
     program->load();
-    if (!runtime::hasEnded()) {  // End while loading: the window never shows
+    if (!session.ended()) {  // End while loading: the window never shows
         program->show();
     }
     return program;

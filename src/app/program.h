@@ -21,27 +21,25 @@ class Program : public runtime::LoadedProgram {
 public:
     // Creates the state empty and builds the window from its layout, with every
     // square and the end message visible and both timers on.
-    Program();
+    explicit Program(runtime::Session& session);
 
     // Raises the window's load notification.
     void load();
     // Shows the window, the focus on Start.
     void show();
 
-    game::GameState& state() { return m_state; }
-    window::Form1& form() { return m_form; }
-
 private:
     // Runs the handler the event table gives for a notification, if any.
     void dispatch(window::Name source, Notification notification, std::int16_t index);
 
+    runtime::Session& m_session;
     game::GameState m_state;  // the program's module data
     window::Form1 m_form;
-    game::Game m_game{m_form, m_state};
+    game::Game m_game{m_form, m_state, m_session};
 };
 
 // Start-up as the runtime runs it: build, load, show.
-std::unique_ptr<runtime::LoadedProgram> startUp();
+std::unique_ptr<runtime::LoadedProgram> startUp(runtime::Session& session);
 
 extern const runtime::ProjectDescription kProject;
 

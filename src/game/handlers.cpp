@@ -6,7 +6,7 @@
 
 #include "rules.h"
 #include "runtime/errors.h"
-#include "runtime/random.h"
+#include "runtime/session.h"
 #include "window/form1.h"
 
 namespace game {
@@ -48,7 +48,7 @@ void Image1_Click(Game&) {
 }
 
 void Timer1_Timer(Game& g) {
-    g.state.LitSquare = chooseSquare(runtime::rnd());
+    g.state.LitSquare = chooseSquare(g.session.rnd());
     g.form.Label1(squareIndex(*g.state.LitSquare)).setVisible(true);
 }
 
@@ -61,7 +61,7 @@ void Label1_Click(Game& g, std::int16_t) {
     g.state.HitCount = countHit(g.state.HitCount);
     g.form.Label3().setCaption(scoreText(g.state.HitCount));
     if (endTestHolds(g.state.HitCount)) {
-        g.form.Label3().setCaption(QStringLiteral("Konec"));
+        g.form.Label3().setCaption("Konec");
         g.form.Label7().setVisible(true);
         g.form.Timer1().setEnabled(false);
         g.form.Command1().setEnabled(false);

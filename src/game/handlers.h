@@ -10,16 +10,21 @@
 
 #include "gamestate.h"
 
+namespace runtime {
+class Session;
+}
 namespace window {
 class Form1;
 }
 
 namespace game {
 
-// What a handler works on: the window and the program's one GameState.
+// What a handler works on: the window, the program's one GameState, and the
+// runtime's session for its random numbers.
 struct Game {
     window::Form1& form;
     GameState& state;
+    runtime::Session& session;
 };
 
 void Form_Load(Game& g);

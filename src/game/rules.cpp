@@ -20,7 +20,7 @@ std::int16_t countHit(std::int16_t hitCount) {
     return static_cast<std::int16_t>(hitCount + 1);
 }
 
-QString scoreText(std::int16_t hitCount) {
+std::string scoreText(std::int16_t hitCount) {
     return runtime::integerText(hitCount);
 }
 

@@ -8,9 +8,9 @@
 // exactly on the picture's full height.
 #pragma once
 
-#include <QString>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace game {
 
@@ -18,7 +18,7 @@ namespace game {
 std::int16_t countHit(std::int16_t hitCount);
 
 // "0", "7", "30": the score as shown.
-QString scoreText(std::int16_t hitCount);
+std::string scoreText(std::int16_t hitCount);
 
 // True only for the hit that reaches HitsToWin exactly.
 bool endTestHolds(std::int16_t hitCount);

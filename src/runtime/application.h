@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: MIT
 //
 // Starting a program on the runtime. The entry point hands over a project
-// description; start() sets up the application, lets the project build and
-// load its window, runs the event loop and returns the exit status.
+// description; start(), which each front end defines, makes the session,
+// lets the project build and load its window, runs the event loop and
+// returns the exit status.
 #pragma once
 
 #include <memory>
@@ -12,21 +13,20 @@
 
 namespace runtime {
 
+class Session;
+
 struct ProjectDescription {
     const char* name;         // shown as the title of the error report
     const char* version;      // as shown to people
     const char* desktopName;  // the launcher entry's name, for the window system
-    // Builds the program's state and window, runs the load notification and
-    // shows the window. What it returns lives until the event loop ends.
-    std::unique_ptr<LoadedProgram> (*startUp)();
+    // Builds the program's state and window in the session, runs the load
+    // notification and shows the window. What it returns lives until the
+    // event loop ends.
+    std::unique_ptr<LoadedProgram> (*startUp)(Session& session);
 };
 
 // Runs the program; returns its exit status. The program takes no command-line
 // arguments, so none are passed in.
 int start(const ProjectDescription& project);
-
-// What every QApplication of the program needs before a window is built:
-// names, fonts. Tests that make their own application call it too.
-void prepareApplication(const ProjectDescription& project);
 
 }  // namespace runtime

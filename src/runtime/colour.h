@@ -4,7 +4,6 @@
 // Colours as the layout stores them: 24-bit RGB packed as 0x00BBGGRR.
 #pragma once
 
-#include <QColor>
 #include <cstdint>
 
 namespace runtime {
@@ -22,10 +21,6 @@ constexpr int green(Colour c) {
 }
 constexpr int blue(Colour c) {
     return static_cast<int>((c >> 16) & 0xFFu);
-}
-
-inline QColor toQColor(Colour c) {
-    return QColor(red(c), green(c), blue(c));
 }
 
 }  // namespace runtime

@@ -1,42 +1,51 @@
 // SPDX-FileCopyrightText: 2026 Klikoman developers
 // SPDX-License-Identifier: MIT
 //
-// The control kinds over their widgets.
+// The control kinds' properties, and the way their clicks and ticks go.
 #include "controls.h"
 
-#include <QApplication>
 #include <utility>
 
-#include "errors.h"
-#include "eventloop.h"
 #include "form.h"
-#include "labelwidget.h"
+#include "frontend.h"
+#include "session.h"
 
 namespace runtime {
 
-Control::Control(QWidget* widget) : m_widget(widget) {}
-
-bool Control::visible() const {
-    return !m_widget->isHidden();
+namespace {
+Frontend& frontendOf(Form& form) {
+    return form.session().frontend();
 }
+
+// Sets a property and tells the peer, only when the value changes.
+template <class T>
+bool assign(T& property, T value) {
+    if (property == value) {
+        return false;
+    }
+    property = std::move(value);
+    return true;
+}
+}  // namespace
+
+Component::~Component() = default;
+
+void Component::attach(std::unique_ptr<Peer> peer) {
+    m_peer = std::move(peer);
+}
+
+void Component::changed(Change what) {
+    if (m_peer) {
+        m_peer->changed(what);
+    }
+}
+
+// Control
 
 void Control::setVisible(bool visible) {
-    m_widget->setVisible(visible);
-    // Qt leaves the focus on a hidden widget when no other can take it, and
-    // the keyboard would then press a button nobody can see.
-    if (!visible && m_widget->hasFocus()) {
-        m_widget->clearFocus();
+    if (assign(m_visible, visible)) {
+        changed(Change::Visible);
     }
-}
-
-void Control::setAccessibleName(const QString& name) {
-    if (m_widget->accessibleName() != name) {
-        m_widget->setAccessibleName(name);
-    }
-}
-
-void Control::setAccessibleDescription(const QString& description) {
-    m_widget->setAccessibleDescription(description);
 }
 
 void Control::move(Twips left, Twips top, Twips width, Twips height) {
@@ -44,150 +53,176 @@ void Control::move(Twips left, Twips top, Twips width, Twips height) {
     m_top = top;
     m_width = width;
     m_height = height;
-    applyGeometry();
+    changed(Change::Geometry);
 }
 
 void Control::setWidth(Twips width) {
     m_width = width;
-    applyGeometry();
+    changed(Change::Geometry);
 }
 
 void Control::setHeight(Twips height) {
     m_height = height;
-    applyGeometry();
-}
-
-void Control::applyGeometry() {
-    m_widget->setGeometry(twipsToPixels(m_left), twipsToPixels(m_top), twipsToPixels(m_width),
-                          twipsToPixels(m_height));
-    geometryChanged();
+    changed(Change::Geometry);
 }
 
 void Control::setClickHandler(std::function<void()> handler) {
-    if (m_clicks != nullptr) {
-        m_clicks->onClick = [handler = std::move(handler)] { deliver(handler); };
+    m_click = std::move(handler);
+}
+
+bool Control::takesClicks() const {
+    return m_visible && !pixelRect().empty();
+}
+
+void Control::click() {
+    if (m_click && takesClicks()) {
+        form().session().deliver(m_click);
+    }
+}
+
+void Control::setReaderRole(ReaderRole role) {
+    if (assign(m_role, role)) {
+        changed(Change::Reader);
+    }
+}
+
+void Control::setAccessibleName(std::string name) {
+    if (assign(m_accessibleName, std::move(name))) {
+        changed(Change::Reader);
+    }
+}
+
+void Control::setAccessibleDescription(std::string description) {
+    if (assign(m_description, std::move(description))) {
+        changed(Change::Reader);
+    }
+}
+
+void Control::hideFromReaders() {
+    if (assign(m_hiddenFromReaders, true)) {
+        changed(Change::Reader);
     }
 }
 
 // Label
 
-namespace {
-LabelWidget* labelOf(const Control& c) {
-    return static_cast<LabelWidget*>(c.widget());
-}
-ButtonWidget* buttonOf(const Control& c) {
-    return static_cast<ButtonWidget*>(c.widget());
+Label::Label(Form& form) : Control(form, ReaderRole::Text) {
+    attach(frontendOf(form).label(*this));
 }
 
-void setPaletteColour(QWidget* widget, QPalette::ColorRole role, Colour colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, toQColor(colour));
-    widget->setPalette(palette);
-}
-}  // namespace
-
-Label::Label(Form& form) : Control(new LabelWidget(form.widget())) {
-    takeClicks(labelOf(*this));
-}
-
-bool Label::visible() const {
-    return labelOf(*this)->shown();
-}
-
-void Label::setVisible(bool visible) {
-    labelOf(*this)->setShown(visible);
-}
-
-QString Label::caption() const {
-    return labelOf(*this)->text();
-}
-
-void Label::setCaption(const QString& caption) {
-    labelOf(*this)->setText(caption);
-    labelOf(*this)->updateWrap();
-    updateAccessibleName();
-}
-
-void Label::setAccessiblePrefix(const QString& prefix) {
-    m_accessiblePrefix = prefix;
-    updateAccessibleName();
-}
-
-void Label::updateAccessibleName() {
-    if (!m_accessiblePrefix.isEmpty()) {
-        setAccessibleName(m_accessiblePrefix + QStringLiteral(": ") + caption());
+void Label::setCaption(std::string caption) {
+    if (assign(m_caption, std::move(caption))) {
+        changed(Change::Caption);
     }
 }
 
 void Label::setBackColor(Colour colour) {
-    setPaletteColour(widget(), QPalette::Window, colour);
+    m_back = colour;
+    changed(Change::Look);
 }
 
 void Label::setForeColor(Colour colour) {
-    setPaletteColour(widget(), QPalette::WindowText, colour);
+    m_fore = colour;
+    changed(Change::Look);
 }
 
 void Label::setFont(const FontSpec& font) {
-    widget()->setFont(toQFont(font));
-    labelOf(*this)->updateWrap();
+    m_font = font;
+    changed(Change::Font);
 }
 
 void Label::setCentred() {
-    labelOf(*this)->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    m_centred = true;
+    changed(Change::Look);
+}
+
+void Label::setAccessiblePrefix(std::string prefix) {
+    m_prefix = std::move(prefix);
+    changed(Change::Reader);
+}
+
+std::string Label::readerName() const {
+    if (!m_prefix.empty()) {
+        return m_prefix + ": " + m_caption;
+    }
+    return accessibleName().empty() ? m_caption : accessibleName();
 }
 
 // CommandButton
 
-CommandButton::CommandButton(Form& form) : Control(new ButtonWidget(form.widget())) {
-    takeClicks(buttonOf(*this));
+CommandButton::CommandButton(Form& form) : Control(form, ReaderRole::Button) {
+    attach(frontendOf(form).button(*this));
 }
 
-void CommandButton::setCaption(const QString& caption) {
-    buttonOf(*this)->setText(caption);
-}
-
-bool CommandButton::enabled() const {
-    return widget()->isEnabled();
+void CommandButton::setCaption(std::string caption) {
+    if (assign(m_caption, std::move(caption))) {
+        changed(Change::Caption);
+    }
 }
 
 void CommandButton::setEnabled(bool enabled) {
-    widget()->setEnabled(enabled);
+    if (assign(m_enabled, enabled)) {
+        changed(Change::Enabled);
+    }
+}
+
+std::string CommandButton::readerName() const {
+    return accessibleName().empty() ? m_caption : accessibleName();
 }
 
 // Shape
 
-Shape::Shape(Form& form) : Control(new ShapeWidget(form.widget())) {}
+Shape::Shape(Form& form) : Control(form, ReaderRole::Text) {
+    attach(frontendOf(form).shape(*this));
+}
 
 void Shape::setBorderWidth(int pixels) {
-    static_cast<ShapeWidget*>(widget())->borderWidth = pixels;
-    widget()->update();
+    m_borderWidth = pixels;
+    changed(Change::Look);
 }
 
 // Image
 
-Image::Image(Form& form) : Control(new ImageWidget(form.widget())) {
-    takeClicks(static_cast<ImageWidget*>(widget()));
+Image::Image(Form& form) : Control(form, ReaderRole::Image) {
+    attach(frontendOf(form).image(*this));
 }
 
-void Image::setPicture(const QString& resource) {
-    static_cast<ImageWidget*>(widget())->setResource(resource);
-    m_reported = false;
-    geometryChanged();
+void Image::setPicture(std::span<const unsigned char> jpeg) {
+    m_picture = jpeg;
+    changed(Change::Picture);
 }
 
-void Image::geometryChanged() {
-    auto* w = static_cast<ImageWidget*>(widget());
-    if (!w->isVisible() || w->rect().isEmpty() || m_reported) {
-        return;
+void Image::setPointer(Pointer pointer) {
+    m_pointer = pointer;
+    changed(Change::Look);
+}
+
+// Timer
+
+Timer::Timer(Form& form) : Component(form) {
+    attach(frontendOf(form).timer(*this));
+}
+
+void Timer::setInterval(int milliseconds) {
+    if (assign(m_interval, milliseconds)) {
+        changed(Change::Interval);
     }
-    if (!w->ensureDecoded() && w->undecodable()) {
-        m_reported = true;  // once
-        raisePictureError();
+}
+
+void Timer::setEnabled(bool enabled) {
+    if (assign(m_enabled, enabled)) {  // an enabled timer keeps its period
+        changed(Change::Enabled);
     }
 }
 
-void Image::setPointer(Qt::CursorShape shape) {
-    widget()->setCursor(shape);
+void Timer::setTickHandler(std::function<void()> handler) {
+    m_tick = std::move(handler);
+}
+
+void Timer::tick() {
+    if (m_tick && m_enabled) {  // a switched-off timer has nothing to deliver
+        form().session().deliver(m_tick);
+    }
 }
 
 }  // namespace runtime

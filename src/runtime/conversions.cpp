@@ -27,8 +27,8 @@ double wholePart(double x) {
     return towardZero > x ? towardZero - 1.0 : towardZero;
 }
 
-QString integerText(std::int16_t value) {
-    return QString::number(value);
+std::string integerText(std::int16_t value) {
+    return std::to_string(value);
 }
 
 std::int16_t toInteger(double value) {

@@ -7,8 +7,8 @@
 // returning a wrong value.
 #pragma once
 
-#include <QString>
 #include <cstdint>
+#include <string>
 
 namespace runtime {
 
@@ -16,7 +16,7 @@ namespace runtime {
 double wholePart(double x);
 
 // Decimal digits of a 16-bit integer: no leading blank or zeros ("0", "30", "-5").
-QString integerText(std::int16_t value);
+std::string integerText(std::int16_t value);
 
 // A whole-valued number as a 16-bit integer; halves round to even, and a value
 // outside -32768..32767 raises Overflow.

@@ -8,14 +8,15 @@
 
 namespace runtime {
 
-RuntimeError::RuntimeError(int number, QString text) : m_number(number), m_text(std::move(text)) {}
+RuntimeError::RuntimeError(int number, std::string text)
+    : m_number(number), m_text(std::move(text)) {}
 
 void raiseOverflow() {
-    throw RuntimeError(kOverflowError, QStringLiteral("Přetečení"));
+    throw RuntimeError(kOverflowError, "Přetečení");
 }
 
 void raisePictureError() {
-    throw RuntimeError(kPictureError, QStringLiteral("Obrázek nelze načíst"));
+    throw RuntimeError(kPictureError, "Obrázek nelze načíst");
 }
 
 void End() {

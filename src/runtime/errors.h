@@ -2,26 +2,27 @@
 // SPDX-License-Identifier: MIT
 //
 // Run-time errors and End. A failing operation throws RuntimeError and nothing
-// in the game catches it: the delivery of the notification that was running
-// reports it and ends the program. End throws too, so the handler that asked
-// for it stops on the spot and nothing after it runs.
+// in the game catches it: the session's delivery of the notification that was
+// running reports it and ends the program. End throws too, so the handler
+// that asked for it stops on the spot and nothing after it runs.
 #pragma once
 
-#include <QString>
 #include <exception>
+#include <string>
 
 namespace runtime {
 
 class RuntimeError : public std::exception {
 public:
-    RuntimeError(int number, QString text);
+    RuntimeError(int number, std::string text);
 
     int number() const { return m_number; }
-    const QString& text() const { return m_text; }
+    const std::string& text() const { return m_text; }  // UTF-8
+    const char* what() const noexcept override { return m_text.c_str(); }
 
 private:
     int m_number;
-    QString m_text;
+    std::string m_text;
 };
 
 // The program's two run-time errors.

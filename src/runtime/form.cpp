@@ -1,47 +1,49 @@
 // SPDX-FileCopyrightText: 2026 Klikoman developers
 // SPDX-License-Identifier: MIT
 //
-// The window kind over a top-level QWidget.
+// The window kind's properties.
 #include "form.h"
 
-#include <QWidget>
+#include <utility>
 
-#include "controls.h"
-#include "shell.h"
+#include "frontend.h"
+#include "session.h"
 
 namespace runtime {
 
-Form::Form() : m_window(std::make_unique<QWidget>()) {}
+Form::Form(Session& session) : m_session(session), m_peer(session.frontend().window(*this)) {}
 
 Form::~Form() = default;
 
-void Form::setCaption(const QString& caption) {
-    m_window->setWindowTitle(caption);
+void Form::setCaption(std::string caption) {
+    m_caption = std::move(caption);
+    m_peer->changed(Change::Caption);
 }
 
 void Form::setClientSize(Twips width, Twips height) {
-    m_window->resize(twipsToPixels(width), twipsToPixels(height));
+    m_width = width;
+    m_height = height;
+    m_peer->changed(Change::Geometry);
 }
 
-void Form::stack(const std::vector<Control*>& topFirst) {
-    // Each raised control goes on top: from the last up, the first ends above all.
-    for (auto control = topFirst.rbegin(); control != topFirst.rend(); ++control) {
-        (*control)->widget()->raise();
-    }
+void Form::stack(std::vector<Control*> topFirst) {
+    m_stacking = std::move(topFirst);
+    m_peer->changed(Change::Order);
 }
 
-void Form::setFocusOrder(std::initializer_list<Control*> order) {
-    m_focusOrder.assign(order);
-    for (std::size_t i = 1; i < m_focusOrder.size(); ++i) {
-        QWidget::setTabOrder(m_focusOrder[i - 1]->widget(), m_focusOrder[i]->widget());
-    }
+void Form::setFocusOrder(std::vector<Control*> order) {
+    m_focusOrder = std::move(order);
+    m_peer->changed(Change::Order);
+}
+
+void Form::readInReadingOrder() {
+    m_readingOrder = true;
+    m_peer->changed(Change::Reader);
 }
 
 void Form::show() {
-    if (!m_focusOrder.empty()) {
-        m_focusOrder.front()->widget()->setFocus(Qt::OtherFocusReason);
-    }
-    shell::show(m_window.get());
+    m_shown = true;
+    m_peer->changed(Change::Visible);
 }
 
 }  // namespace runtime

@@ -2,47 +2,64 @@
 // SPDX-License-Identifier: MIT
 //
 // The window kind: a top-level window with a caption and a client area in
-// twips, holding the controls built on it. It owns its widget and, through
-// Qt's parent links, the widgets of all its controls.
+// twips, and the orders its controls are stacked, reached by the keyboard
+// and read in. The controls on it are made with it and belong to whoever
+// made them; the window goes after them.
 #pragma once
 
-#include <QString>
-#include <initializer_list>
 #include <memory>
+#include <string>
 #include <vector>
 
+#include "controls.h"
 #include "twips.h"
-
-class QWidget;
 
 namespace runtime {
 
-class Control;
+class Session;
 
 class Form {
 public:
-    Form();
+    explicit Form(Session& session);
     ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
-    void setCaption(const QString& caption);
+    Session& session() const { return m_session; }
+    Peer* peer() const { return m_peer.get(); }
+
+    const std::string& caption() const { return m_caption; }
+    void setCaption(std::string caption);
+    Twips clientWidth() const { return m_width; }
+    Twips clientHeight() const { return m_height; }
     void setClientSize(Twips width, Twips height);
+    PixelRect clientRect() const { return pixelRect(0, 0, m_width, m_height); }
 
     // Stacks the controls, the first on top of all.
-    void stack(const std::vector<Control*>& topFirst);
-
+    void stack(std::vector<Control*> topFirst);
+    const std::vector<Control*>& stacking() const { return m_stacking; }
     // The order the keyboard focus moves in; the first has the focus at start.
-    void setFocusOrder(std::initializer_list<Control*> order);
+    void setFocusOrder(std::vector<Control*> order);
+    const std::vector<Control*>& focusOrder() const { return m_focusOrder; }
+    // Whether a screen reader reads the controls in reading order (top to
+    // bottom, then left to right, as a sighted player reads them) rather
+    // than in the order they are stacked.
+    bool readsInReadingOrder() const { return m_readingOrder; }
+    void readInReadingOrder();
 
     // Shows the window at the platform's default place for a new window.
     void show();
-
-    QWidget* widget() const { return m_window.get(); }
+    bool shown() const { return m_shown; }
 
 private:
-    std::unique_ptr<QWidget> m_window;
+    Session& m_session;
+    std::unique_ptr<Peer> m_peer;
+    std::string m_caption;
+    Twips m_width = 0, m_height = 0;
+    std::vector<Control*> m_stacking;
     std::vector<Control*> m_focusOrder;
+    bool m_readingOrder = false;
+    bool m_shown = false;
 };
 
 }  // namespace runtime

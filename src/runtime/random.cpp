@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Klikoman developers
 // SPDX-License-Identifier: MIT
 //
-// The fixed-seed generator and the program's single instance of it.
+// The fixed-seed generator.
 #include "random.h"
 
 namespace runtime {
@@ -17,15 +17,6 @@ float Random::next() {
     // Unsigned 32-bit wrap-around keeps the low 24 bits exact.
     m_state = (m_state * kMultiplier + kIncrement) & kMask;
     return static_cast<float>(m_state) / kRange;
-}
-
-Random& randomGenerator() {
-    static Random generator;
-    return generator;
-}
-
-float rnd() {
-    return randomGenerator().next();
 }
 
 }  // namespace runtime

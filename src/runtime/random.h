@@ -4,7 +4,8 @@
 // The game's random numbers: a 24-bit linear congruential generator with a
 // fixed start, so every run and every platform draws the same sequence. The
 // standard library's distributions differ between implementations, which is
-// why the arithmetic is spelled out here.
+// why the arithmetic is spelled out here. The program's one generator lives
+// in its session (session.h), never seeded.
 #pragma once
 
 #include <cstdint>
@@ -21,12 +22,5 @@ public:
 private:
     std::uint32_t m_state = kSeed;
 };
-
-// The program's one generator; never seeded, so the game repeats run to run.
-// Tests may assign a fresh Random to start the sequence over.
-Random& randomGenerator();
-
-// Draws the next number from the program's generator.
-float rnd();
 
 }  // namespace runtime

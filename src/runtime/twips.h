@@ -3,7 +3,7 @@
 //
 // Twips and font points, the units the window is laid out in. Every position
 // and size is kept in twips (1/1440 inch, 15 to a logical pixel) and turned
-// into pixels here and nowhere else; Qt's device pixel ratio then takes the
+// into pixels here and nowhere else; each front end's scaling then takes the
 // logical pixels to the screen, so the layout stays in proportion when scaled.
 #pragma once
 
@@ -30,6 +30,21 @@ constexpr int twipsToPixels(Twips length) {
     }
     const int whole = static_cast<int>(pixels);  // toward zero; floor below
     return pixels < whole ? whole - 1 : whole;
+}
+
+// A rectangle in whole logical pixels.
+struct PixelRect {
+    int x = 0, y = 0, width = 0, height = 0;
+
+    bool empty() const { return width <= 0 || height <= 0; }
+    bool contains(int px, int py) const {
+        return px >= x && py >= y && px < x + width && py < y + height;
+    }
+};
+
+// The pixels a rectangle in twips covers, each edge by twipsToPixels().
+constexpr PixelRect pixelRect(Twips left, Twips top, Twips width, Twips height) {
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
 }
 
 // Pixel size of a font given in points on the layout's 96-dpi screen.

@@ -4,38 +4,27 @@
 // Accessible names and roles for Form1's controls.
 #include "accessibility.h"
 
-#include <QString>
+#include <string>
 
 #include "form1.h"
-#include "runtime/assistive.h"
 
 namespace window {
 
 void arrangeForReaders(Form1& form) {
-    runtime::readInReadingOrder(form.window().widget());
-    runtime::setAccessibleRole(form.Image1().widget(), QAccessible::Graphic);
-    runtime::setAccessibleRole(form.Label7().widget(), QAccessible::AlertMessage);
+    form.window().readInReadingOrder();
+    form.Image1().setAccessibleName("Obrázek");
+    form.Label7().setReaderRole(runtime::ReaderRole::Alert);
     // The caption repeats what the score says; the spot is found by chance.
-    for (runtime::Control* leftOut : {static_cast<runtime::Control*>(&form.Label4()),
-                                      static_cast<runtime::Control*>(&form.Label8())}) {
-        runtime::hideFromReaders(leftOut->widget());
-    }
+    form.Label4().hideFromReaders();
+    form.Label8().hideFromReaders();
+    form.Label3().setAccessiblePrefix(kScorePrefix);
+    form.Command1().setAccessibleDescription("Spustí nebo znovu rozběhne hru");
+    form.Command2().setAccessibleDescription("Pozastaví hru");
+    form.Command3().setAccessibleDescription("Ukončí program");
     for (std::int16_t i = 0; i < kSquareCount; ++i) {
-        runtime::hideFromReaders(form.Shape1(i).widget());
-    }
-}
-
-void describeForAccessibility(Form1& form) {
-    form.Command1().setAccessibleDescription(QStringLiteral("Spustí nebo znovu rozběhne hru"));
-    form.Command2().setAccessibleDescription(QStringLiteral("Pozastaví hru"));
-    form.Command3().setAccessibleDescription(QStringLiteral("Ukončí program"));
-    form.Image1().setAccessibleName(QStringLiteral("Obrázek"));
-    form.Label3().setAccessiblePrefix(QString::fromUtf8(kScorePrefix));
-    form.Label7().setAccessibleName(form.Label7().caption());
-    for (std::int16_t i = 0; i < kSquareCount; ++i) {
-        form.Label1(i).setAccessibleName(
-            QStringLiteral("Čtverec %1")
-                .arg(QString::fromUtf8(kCellNames[std::size_t(outlineOf(i))])));
+        form.Shape1(i).hideFromReaders();
+        form.Label1(i).setAccessibleName(std::string("Čtverec ") +
+                                         kCellNames[std::size_t(outlineOf(i))]);
     }
 }
 

@@ -29,10 +29,7 @@ inline constexpr std::array<const char*, kSquareCount> kCellNames{
 
 inline constexpr const char* kScorePrefix = "Počet zásahů";
 
-// Roles, reading order and what is left out, fixed before Qt first asks: a
-// handful of flags on the widgets, so done with the window.
+// Roles, names, reading order and what is left out, for every control.
 void arrangeForReaders(Form1& form);
-// Names for every control a reader tells about, once a reader listens.
-void describeForAccessibility(Form1& form);
 
 }  // namespace window

@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Klikoman developers
 // SPDX-License-Identifier: MIT
 //
-// Building Form1 from its layout table.
+// Building Form1 from its layout table, record by record in the table's
+// order, which is also the order the controls are stacked in.
 #include "form1.h"
 
-#include <QString>
+#include <utility>
 #include <vector>
 
 #include "accessibility.h"
@@ -14,128 +15,116 @@ namespace window {
 
 namespace {
 
-QString text(const char* utf8) {
-    return utf8 ? QString::fromUtf8(utf8) : QString();
+// The index of a square's or an outline's record, by its index in the array.
+template <Name name>
+constexpr std::array<ControlId, kSquareCount> membersOf() {
+    std::array<ControlId, kSquareCount> ids{};
+    for (int i = 0; i < kSquareCount; ++i) {
+        ids[std::size_t(i)] = idOf(name, i);
+    }
+    return ids;
 }
+constexpr auto kSquares = membersOf<Name::Label1>();
+constexpr auto kOutlines = membersOf<Name::Shape1>();
 
-void setUp(runtime::Control& control, const ControlRecord& r) {
+void place(runtime::Control& control, const ControlRecord& r) {
     control.move(r.left, r.top, r.width, r.height);
 }
 
-void setUp(runtime::Label& label, const ControlRecord& r) {
-    setUp(static_cast<runtime::Control&>(label), r);
-    label.setCaption(text(r.caption));
+std::unique_ptr<runtime::Label> makeLabel(runtime::Form& form, const ControlRecord& r) {
+    auto label = std::make_unique<runtime::Label>(form);
+    place(*label, r);
+    label->setCaption(r.caption ? r.caption : "");
     if (r.back != kDefaultColour) {
-        label.setBackColor(r.back);
+        label->setBackColor(r.back);
     }
     if (r.fore != kDefaultColour) {
-        label.setForeColor(r.fore);
+        label->setForeColor(r.fore);
     }
-    label.setFont(kFonts[static_cast<std::size_t>(r.font)]);
+    label->setFont(kFonts[static_cast<std::size_t>(r.font)]);
     if (r.alignment == Alignment::Centre) {
-        label.setCentred();
+        label->setCentred();
     }
+    return label;
 }
 
-void setUp(runtime::CommandButton& button, const ControlRecord& r) {
-    setUp(static_cast<runtime::Control&>(button), r);
-    button.setCaption(text(r.caption));
+std::unique_ptr<runtime::CommandButton> makeButton(runtime::Form& form, const ControlRecord& r) {
+    auto button = std::make_unique<runtime::CommandButton>(form);
+    place(*button, r);
+    button->setCaption(r.caption);
+    return button;
 }
 
-void setUp(runtime::Shape& shape, const ControlRecord& r) {
-    setUp(static_cast<runtime::Control&>(shape), r);
-    shape.setBorderWidth(r.lineWidth);
+std::unique_ptr<runtime::Shape> makeShape(runtime::Form& form, const ControlRecord& r) {
+    auto shape = std::make_unique<runtime::Shape>(form);
+    place(*shape, r);
+    shape->setBorderWidth(r.lineWidth);
+    return shape;
 }
 
-void setUp(runtime::Image& image, const ControlRecord& r) {
-    setUp(static_cast<runtime::Control&>(image), r);
-    image.setPicture(QString::fromLatin1(kPictureResource));
-    if (r.pointer == Pointer::Forbidden) {
-        image.setPointer(Qt::ForbiddenCursor);
-    }
+std::unique_ptr<runtime::Image> makeImage(runtime::Form& form, const ControlRecord& r) {
+    auto image = std::make_unique<runtime::Image>(form);
+    place(*image, r);
+    image->setPicture(pictureJpeg());
+    image->setPointer(r.pointer);
+    return image;
 }
 
-void setUp(runtime::Timer& timer, const ControlRecord& r) {
-    timer.setInterval(r.interval);
+std::unique_ptr<runtime::Timer> makeTimer(runtime::Form& form, const ControlRecord& r) {
+    auto timer = std::make_unique<runtime::Timer>(form);
+    timer->setInterval(r.interval);
+    return timer;
 }
 
 }  // namespace
 
-Form1::Form1(Notify notify) : m_notify(std::move(notify)) {
-    // Before any caption is set: Qt settles a control's accessible kind the
-    // first time the control reports a change.
-    arrangeForReaders(*this);
-    m_form.setCaption(text(kForm1.caption));
+Form1::Form1(runtime::Session& session, Notify notify)
+    : m_notify(std::move(notify)), m_form(session) {
+    m_form.setCaption(kForm1.caption);
     m_form.setClientSize(kForm1.clientWidth, kForm1.clientHeight);
     std::vector<runtime::Control*> topFirst;  // stacked as the table lists them
-    for (const ControlRecord& r : kLayout) {
-        if (runtime::Control* control = build(r)) {
-            topFirst.push_back(control);
+    for (std::size_t i = 0; i < kLayout.size(); ++i) {
+        m_controls[i] = build(kLayout[i]);
+        if (kLayout[i].kind != Kind::Timer) {  // timers are never drawn
+            topFirst.push_back(static_cast<runtime::Control*>(m_controls[i].get()));
         }
     }
-    m_form.stack(topFirst);
-    m_form.setFocusOrder({&m_command1, &m_command2, &m_command3});
-    m_assisted.emplace([this] { describeForAccessibility(*this); });
+    m_form.stack(std::move(topFirst));
+    m_form.setFocusOrder({&Command1(), &Command2(), &Command3()});
+    arrangeForReaders(*this);
 }
 
-runtime::Control* Form1::build(const ControlRecord& r) {
-    const auto name = r.name;
+std::unique_ptr<runtime::Component> Form1::build(const ControlRecord& r) {
+    const Name name = r.name;
     const auto index = static_cast<std::int16_t>(r.index);
-    const auto clicks = [&](auto& control) {
-        setUp(control, r);
-        control.setClickHandler(
-            [this, name, index] { m_notify(name, runtime::Notification::Click, index); });
-        return &control;
+    const auto clicks = [&](auto control) {
+        control->setClickHandler([this, name, index] { m_notify(name, Notification::Click, index); });
+        return control;
     };
-    const auto ticks = [&](runtime::Timer& timer) -> runtime::Control* {
-        setUp(timer, r);
-        timer.setTickHandler([this, name] { m_notify(name, runtime::Notification::Timer, 0); });
-        return nullptr;
-    };
-    switch (r.name) {
-        case Name::Label1:
-            return clicks(m_label1[static_cast<std::size_t>(r.index)]);
-        case Name::Shape1:
-            setUp(m_shape1[static_cast<std::size_t>(r.index)], r);
-            return &m_shape1[static_cast<std::size_t>(r.index)];
-        case Name::Label2:
-            return clicks(m_label2);
-        case Name::Label3:
-            return clicks(m_label3);
-        case Name::Label4:
-            return clicks(m_label4);
-        case Name::Label5:
-            return clicks(m_label5);
-        case Name::Label6:
-            return clicks(m_label6);
-        case Name::Label7:
-            return clicks(m_label7);
-        case Name::Label8:
-            return clicks(m_label8);
-        case Name::Command1:
-            return clicks(m_command1);
-        case Name::Command2:
-            return clicks(m_command2);
-        case Name::Command3:
-            return clicks(m_command3);
-        case Name::Image1:
-            return clicks(m_image1);
-        case Name::Timer1:
-            return ticks(m_timer1);
-        case Name::Timer2:
-            return ticks(m_timer2);
-        case Name::Form1:
-            break;  // the window is no record of its own
+    switch (r.kind) {
+        case Kind::Label:
+            return clicks(makeLabel(m_form, r));
+        case Kind::Button:
+            return clicks(makeButton(m_form, r));
+        case Kind::Shape:
+            return makeShape(m_form, r);  // transparent to clicks
+        case Kind::Image:
+            return clicks(makeImage(m_form, r));
+        case Kind::Timer: {
+            auto timer = makeTimer(m_form, r);
+            timer->setTickHandler([this, name] { m_notify(name, Notification::Timer, 0); });
+            return timer;
+        }
     }
     return nullptr;
 }
 
 runtime::Label& Form1::Label1(std::int16_t index) {
-    return m_label1.at(static_cast<std::size_t>(index));
+    return static_cast<runtime::Label&>(*m_controls[std::size_t(kSquares.at(std::size_t(index)))]);
 }
 
 runtime::Shape& Form1::Shape1(std::int16_t index) {
-    return m_shape1.at(static_cast<std::size_t>(index));
+    return static_cast<runtime::Shape&>(*m_controls[std::size_t(kOutlines.at(std::size_t(index)))]);
 }
 
 }  // namespace window

@@ -5,8 +5,9 @@
 // with the values it has when it is created, each listing only what differs
 // from its kind's defaults. Records are in stacking order, the first on top.
 // Positions and sizes are twips from the top-left corner of the client area;
-// colours are 0x00BBGGRR; texts are UTF-8. Which outline frames which square
-// is derived from the records at the end.
+// colours are 0x00BBGGRR; texts are UTF-8. ControlId names each record by
+// its place; which outline frames which square is derived from the records
+// at the end.
 #pragma once
 
 #include <array>
@@ -15,6 +16,7 @@
 
 #include "picture.h"
 #include "runtime/colour.h"
+#include "runtime/controls.h"
 #include "runtime/font.h"
 #include "runtime/twips.h"
 
@@ -44,12 +46,16 @@ enum class Name : std::uint8_t {
     Timer2
 };
 
+// The kinds of control, each built by the runtime's class of that kind.
+enum class Kind : std::uint8_t { Label, Button, Shape, Image, Timer };
+
 enum class FontId : std::uint8_t { Plain, Score, HitsCaption, EndMessage, FontCount };
 enum class Alignment : std::uint8_t { Left, Centre };
-enum class Pointer : std::uint8_t { Arrow, Forbidden };  // over the picture
+using runtime::Pointer;  // over the picture
 
 struct ControlRecord {
     Name name;
+    Kind kind;
     std::int8_t index = -1;  // within its array, -1 outside one
     Twips left = 0, top = 0, width = 0, height = 0;
     const char* caption = nullptr;
@@ -87,14 +93,22 @@ inline constexpr Twips kCellHeight = 495;
 // records with settings of their own spell them out.
 constexpr ControlRecord label(Name n, Twips l, Twips t, Twips w, Twips h,
                               const char* caption = nullptr) {
-    return {.name = n, .left = l, .top = t, .width = w, .height = h, .caption = caption};
+    return {.name = n,
+            .kind = Kind::Label,
+            .left = l,
+            .top = t,
+            .width = w,
+            .height = h,
+            .caption = caption};
 }
-// A button's record has what a label's has; the name tells them apart.
 constexpr ControlRecord button(Name n, Twips l, Twips t, Twips w, Twips h, const char* caption) {
-    return label(n, l, t, w, h, caption);
+    ControlRecord r = label(n, l, t, w, h, caption);
+    r.kind = Kind::Button;
+    return r;
 }
 constexpr ControlRecord square(std::int8_t i, Twips l, Twips t) {
     return {.name = Name::Label1,
+            .kind = Kind::Label,
             .index = i,
             .left = l,
             .top = t,
@@ -104,6 +118,7 @@ constexpr ControlRecord square(std::int8_t i, Twips l, Twips t) {
 }
 constexpr ControlRecord outline(std::int8_t i, Twips l, Twips t) {
     return {.name = Name::Shape1,
+            .kind = Kind::Shape,
             .index = i,
             .left = l,
             .top = t,
@@ -112,7 +127,7 @@ constexpr ControlRecord outline(std::int8_t i, Twips l, Twips t) {
             .lineWidth = 3};
 }
 constexpr ControlRecord timer(Name n, int interval) {
-    return {.name = n, .interval = interval};
+    return {.name = n, .kind = Kind::Timer, .interval = interval};
 }
 
 namespace records {
@@ -127,7 +142,7 @@ inline constexpr auto kLayout = std::to_array<ControlRecord>({
     button(Command1, 8040, 2640, 1095, 495, "Start"),   // Start: squares begin to light
     timer(Timer1, 400),                                 // lights a random square
     label(Label8, 11160, 2880, 375, 495),               // hidden spot: uncovers the whole picture
-    {.name = Label7, .left = 840, .top = 3600, .width = 5775, .height = 375, .caption = "Cheat k dostání na adrese: klikoman@example.com :)", .font = EndMessage},  // end message
+    {.name = Label7, .kind = Kind::Label, .left = 840, .top = 3600, .width = 5775, .height = 375, .caption = "Cheat k dostání na adrese: klikoman@example.com :)", .font = EndMessage},  // end message
     label(Label6, 360, 5760, 1455, 255, "© 2026 Klikoman"),  // credit line
     label(Label5, 2280, 3360, 3975, 735, "Cílem hry je klikat na čtverce, které jsou zrovna aktivní. Pokud budete úspěšní, objeví se vám příslušný obrázek"),  // instructions
     outline(8, 4800, 2640),                             // cell outlines, in reading order
@@ -139,10 +154,10 @@ inline constexpr auto kLayout = std::to_array<ControlRecord>({
     outline(2, 4800, 480),
     outline(1, 2760, 480),
     outline(0, 600, 480),
-    {.name = Label4, .left = 1200, .top = 4560, .width = 2175, .height = 495, .caption = "Počet zásahů:", .fore = kCaptionColour, .font = HitsCaption},  // hits caption
-    {.name = Label3, .left = 3720, .top = 4560, .width = 1575, .height = 495, .caption = "0", .fore = kScoreColour, .font = Score, .alignment = Alignment::Centre},  // score
+    {.name = Label4, .kind = Kind::Label, .left = 1200, .top = 4560, .width = 2175, .height = 495, .caption = "Počet zásahů:", .fore = kCaptionColour, .font = HitsCaption},  // hits caption
+    {.name = Label3, .kind = Kind::Label, .left = 3720, .top = 4560, .width = 1575, .height = 495, .caption = "0", .fore = kScoreColour, .font = Score, .alignment = Alignment::Centre},  // score
     label(Label2, 10920, 6000, 135, 255, "."),          // hidden dot: hides the buttons
-    {.name = Image1, .left = 7080, .top = 120, .width = kPictureWidth, .height = kPictureHeight, .pointer = Pointer::Forbidden},  // the hidden picture
+    {.name = Image1, .kind = Kind::Image, .left = 7080, .top = 120, .width = kPictureWidth, .height = kPictureHeight, .pointer = Pointer::Forbidden},  // the hidden picture
     square(8, 4800, 1560),                              // squares, lit to be clicked
     square(7, 600, 2640),
     square(0, 600, 480),
@@ -157,17 +172,37 @@ inline constexpr auto kLayout = std::to_array<ControlRecord>({
 }  // namespace records
 
 using records::kLayout;
-static_assert(kLayout.size() == 31, "the window has 31 controls");
 
-// The record of a control, or of an array's member; a name that has no
-// record does not compile where a constant is needed.
-constexpr const ControlRecord& record(Name name, int index = -1) {
-    for (const ControlRecord& r : kLayout) {
-        if (r.name == name && r.index == index) {
-            return r;
+// Each record by its place in the table; an array's members by their index.
+// clang-format off
+enum class ControlId : std::uint8_t {
+    Command3, Command2, Timer2, Command1, Timer1, Label8, Label7, Label6, Label5,
+    Shape1_8, Shape1_7, Shape1_6, Shape1_5, Shape1_4, Shape1_3, Shape1_2, Shape1_1, Shape1_0,
+    Label4, Label3, Label2, Image1,
+    Label1_8, Label1_7, Label1_0, Label1_6, Label1_5, Label1_4, Label1_3, Label1_2, Label1_1,
+    Count
+};
+// clang-format on
+inline constexpr std::size_t kControlCount = static_cast<std::size_t>(ControlId::Count);
+static_assert(kLayout.size() == kControlCount, "one record for each ControlId");
+
+constexpr const ControlRecord& record(ControlId id) {
+    return kLayout[static_cast<std::size_t>(id)];
+}
+
+// The place of a control's record, or of an array's member's; a name that
+// has no record does not compile where a constant is needed.
+constexpr ControlId idOf(Name name, int index = -1) {
+    for (std::size_t i = 0; i < kLayout.size(); ++i) {
+        if (kLayout[i].name == name && kLayout[i].index == index) {
+            return static_cast<ControlId>(i);
         }
     }
     throw "no such control";
+}
+
+constexpr const ControlRecord& record(Name name, int index = -1) {
+    return record(idOf(name, index));
 }
 
 // Whether the window has a control, or an array, of that name.

@@ -7,13 +7,22 @@
 // game covers and thirty hits uncover, and the size the hidden spot sets.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 
 #include "runtime/twips.h"
 
 namespace window {
 
-inline constexpr const char* kPictureResource = ":/klikoman/picture.jpg";
+// The JPEG file's bytes, carried in the program by the build (picture.cpp
+// is generated from resources/picture.jpg).
+extern const unsigned char kPictureJpeg[];
+extern const std::size_t kPictureJpegSize;
+inline std::span<const unsigned char> pictureJpeg() {
+    return {kPictureJpeg, kPictureJpegSize};
+}
+
 inline constexpr std::int16_t kPictureWidth = 3750;   // twips
 inline constexpr std::int16_t kPictureHeight = 5955;  // twips
 inline constexpr int kPictureWidthPixels = runtime::twipsToPixels(kPictureWidth);

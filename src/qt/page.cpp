@@ -9,7 +9,7 @@
 
 #include <string>
 
-namespace runtime::page {
+namespace qt::page {
 
 double fitScale(QSize size) {
     using emscripten::val;
@@ -48,4 +48,4 @@ void tellEnded(int status) {
         "dispatchEvent", val::global("CustomEvent").new_(std::string("klikoman-ended"), init));
 }
 
-}  // namespace runtime::page
+}  // namespace qt::page

@@ -8,7 +8,7 @@
 #include <QPainter>
 #include <utility>
 
-namespace runtime {
+namespace qt {
 
 ButtonWidget::ButtonWidget(QWidget* parent) : QPushButton(parent) {
     setAutoDefault(false);
@@ -45,16 +45,16 @@ ImageWidget::ImageWidget(QWidget* parent) : Clickable<QWidget>(parent) {
     setAttribute(Qt::WA_StaticContents);
 }
 
-void ImageWidget::setResource(const QString& resource) {
-    m_resource = resource;
+void ImageWidget::setPicture(std::span<const unsigned char> jpeg) {
+    m_jpeg = jpeg;
     m_picture = QPixmap();
     m_undecodable = false;
 }
 
 bool ImageWidget::ensureDecoded() {
-    if (!m_resource.isEmpty()) {
-        QImage image(m_resource);
-        m_resource.clear();  // tried once, whatever came of it
+    if (!m_jpeg.empty()) {
+        QImage image = QImage::fromData(m_jpeg.data(), int(m_jpeg.size()), "JPEG");
+        m_jpeg = {};  // tried once, whatever came of it
         m_undecodable = image.isNull();
         // Converted once here so that painting a strip is a plain copy; in
         // place, so the picture is never held twice.
@@ -74,4 +74,4 @@ void ImageWidget::paintEvent(QPaintEvent*) {
     painter.drawPixmap(0, 0, m_picture);
 }
 
-}  // namespace runtime
+}  // namespace qt

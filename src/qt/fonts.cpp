@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 //
 // Font conversion and the faces that stand in for missing ones.
-#include "font.h"
+#include "fonts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -10,9 +10,13 @@
 #include <array>
 #include <cstring>
 
-#include "twips.h"
+#include "runtime/twips.h"
 
-namespace runtime {
+namespace qt {
+
+using runtime::FontSpec;
+using runtime::kDefaultFont;
+using runtime::pointsToPixels;
 
 namespace {
 
@@ -88,4 +92,4 @@ void installFonts() {
     QApplication::setFont(toQFont(kDefaultFont));
 }
 
-}  // namespace runtime
+}  // namespace qt

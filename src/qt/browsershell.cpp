@@ -16,20 +16,18 @@
 #include <QWidget>
 #include <QtMath>
 
-#include "eventloop.h"
-#include "loadedprogram.h"
 #include "page.h"
 #include "shell.h"
 
-namespace runtime::shell {
+namespace qt::shell {
 
 namespace {
 
 QPointer<QMessageBox> g_openReport;
 
-std::unique_ptr<LoadedProgram>& kept() {
-    static std::unique_ptr<LoadedProgram> program;
-    return program;
+std::unique_ptr<Run>& kept() {
+    static std::unique_ptr<Run> run;
+    return run;
 }
 
 void endInPage(int status) {
@@ -38,7 +36,7 @@ void endInPage(int status) {
     }
     // The handler that asked for the end may still be on the stack: the
     // program and its timers go when it has returned.
-    QTimer::singleShot(0, [] { kept().reset(); });
+    QTimer::singleShot(0, [] { kept()->program.reset(); });
     page::tellEnded(status);
 }
 
@@ -60,13 +58,13 @@ void show(QWidget* window) {
     window->showFullScreen();
 }
 
-int run(std::unique_ptr<LoadedProgram> program) {
+int run(std::unique_ptr<Run> run) {
     // Even after an end while loading: a report still open needs the event
     // loop, and the page hears of the end from end(). A return from main
     // would make Qt's loader take the page for exited and hide the canvas,
     // with the report in it.
-    kept() = std::move(program);
-    return runEventLoop();
+    kept() = std::move(run);
+    return QApplication::exec();
 }
 
 void end(int status) {
@@ -83,4 +81,4 @@ void report(const QString& title, const QString& message, QWidget* window) {
     g_openReport->open();
 }
 
-}  // namespace runtime::shell
+}  // namespace qt::shell

@@ -7,7 +7,7 @@
 
 #include <QSize>
 
-namespace runtime::page {
+namespace qt::page {
 
 // The scale, at most 1, at which a window of `size` fits the page (the
 // page's klikomanFitScale()); 1 where the page does not say.
@@ -21,4 +21,4 @@ void fitScreen(QSize size);
 // event), which then says so and offers another game.
 void tellEnded(int status);
 
-}  // namespace runtime::page
+}  // namespace qt::page

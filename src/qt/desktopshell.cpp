@@ -8,11 +8,9 @@
 #include <QMessageBox>
 #include <QWidget>
 
-#include "eventloop.h"
-#include "loadedprogram.h"
 #include "shell.h"
 
-namespace runtime::shell {
+namespace qt::shell {
 
 int withApplication(int& argc, char** argv, const std::function<int()>& body) {
     QApplication application(argc, argv);
@@ -23,14 +21,14 @@ void show(QWidget* window) {
     window->show();
 }
 
-int run(std::unique_ptr<LoadedProgram> program) {
+int run(std::unique_ptr<Run> run) {
     // An end while the window was built or loaded came before the event
     // loop, which would never see the request to quit.
-    if (hasEnded()) {
-        return exitStatus();
+    if (run->session.ended()) {
+        return run->session.exitStatus();
     }
-    const int status = runEventLoop();
-    program.reset();  // the program's widgets go before the application object
+    const int status = QApplication::exec();
+    run.reset();  // the program's widgets go before the application object
     return status;
 }
 
@@ -46,4 +44,4 @@ void report(const QString& title, const QString& message, QWidget* window) {
     QMessageBox::critical(window, title, message);
 }
 
-}  // namespace runtime::shell
+}  // namespace qt::shell

@@ -1,12 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Klikoman developers
 // SPDX-License-Identifier: MIT
 //
-// Application set-up and the start operation. The game takes nothing from
-// outside but clicks and keys on its window: no command-line argument reaches
-// Qt, on Linux no session bus is started on the game's behalf, and a start
-// that cannot open a window ends with the game's line and Qt's reasons
-// instead of an abort. Every way the program ends leaves through one exit.
-#include "application.h"
+// Application set-up and the start operation of the Qt front end. The game
+// takes nothing from outside but clicks and keys on its window: no
+// command-line argument reaches Qt, on Linux no session bus is started on the
+// game's behalf, and a start that cannot open a window ends with the game's
+// line and Qt's reasons instead of an abort. Every way the program ends
+// leaves through one exit.
+#include "runtime/application.h"
 
 #include <QByteArray>
 #include <QGuiApplication>
@@ -19,12 +20,13 @@
 #include <unistd.h>
 #endif
 
-#include "errors.h"
-#include "eventloop.h"
-#include "font.h"
+#include "fonts.h"
+#include "qtfrontend.h"
+#include "runtime/errors.h"
+#include "runtime/session.h"
 #include "shell.h"
 
-namespace runtime {
+namespace qt {
 
 namespace {
 
@@ -112,7 +114,7 @@ void holdStartUpMessages(QtMsgType type, const QMessageLogContext& context, cons
     }
     std::fprintf(stderr, "%s\n", qPrintable(text));
     std::fflush(stderr);
-    std::_Exit(kErrorExitStatus);
+    std::_Exit(runtime::kErrorExitStatus);
 }
 
 void passOnHeldMessages() {
@@ -126,14 +128,14 @@ void passOnHeldMessages() {
 }
 
 // Builds, loads and shows the program and runs it to its end; the status.
-int run(const ProjectDescription& project) {
-    std::unique_ptr<LoadedProgram> program;
+int run(const runtime::ProjectDescription& project) {
+    auto run = std::make_unique<Run>(project.name);
     try {
-        program = project.startUp();
-    } catch (const RuntimeError& error) {
-        reportRuntimeError(error);
+        run->program = project.startUp(run->session);
+    } catch (const runtime::RuntimeError& error) {
+        run->session.fail(error);
     }
-    return shell::run(std::move(program));
+    return shell::run(std::move(run));
 }
 
 // The one way out, whichever way the program ended. Qt's Wayland client
@@ -152,7 +154,7 @@ int leave(int status) {
 
 }  // namespace
 
-void prepareApplication(const ProjectDescription& project) {
+void prepareApplication(const runtime::ProjectDescription& project) {
     QCoreApplication::setApplicationName(QString::fromUtf8(project.name));
     QCoreApplication::setApplicationVersion(QString::fromUtf8(project.version));
     QGuiApplication::setApplicationDisplayName(QString::fromUtf8(project.name));
@@ -160,21 +162,25 @@ void prepareApplication(const ProjectDescription& project) {
     installFonts();
 }
 
+}  // namespace qt
+
+namespace runtime {
+
 int start(const ProjectDescription& project) {
 #ifdef Q_OS_LINUX
-    keepToTheSessionBusThatExists();
-    paintWithoutSharedMemory();
+    qt::keepToTheSessionBusThatExists();
+    qt::paintWithoutSharedMemory();
 #endif
     // Qt reads options such as -platform and -stylesheet from its arguments;
     // it gets only the program's name, which must outlive the application.
     static QByteArray name(project.desktopName);
     static char* arguments[] = {name.data(), nullptr};
     static int count = 1;
-    g_previousHandler = qInstallMessageHandler(holdStartUpMessages);
-    return shell::withApplication(count, arguments, [&project] {
-        passOnHeldMessages();
-        prepareApplication(project);
-        return leave(run(project));
+    qt::g_previousHandler = qInstallMessageHandler(qt::holdStartUpMessages);
+    return qt::shell::withApplication(count, arguments, [&project] {
+        qt::passOnHeldMessages();
+        qt::prepareApplication(project);
+        return qt::leave(qt::run(project));
     });
 }
 

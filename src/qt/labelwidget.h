@@ -16,17 +16,21 @@
 #include "widgets.h"
 
 namespace runtime {
+class Label;
+}
+
+namespace qt {
 
 class LabelWidget : public Clickable<QLabel> {
 public:
-    explicit LabelWidget(QWidget* parent);
+    LabelWidget(QWidget* parent, const runtime::Label& label);
     bool shown() const { return m_shown; }
     void setShown(bool shown);
     // Wraps at words only when the text is wider than the label: Qt would
     // otherwise break a line that fits to the pixel.
     void updateWrap();
-    // What a reader is given for the label, in the role it plays.
-    QAccessibleInterface* accessibleInterface(QAccessible::Role role);
+    // What a reader is given for the label: the role and name its control gives.
+    QAccessibleInterface* accessibleInterface();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -34,7 +38,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    const runtime::Label& m_label;
     bool m_shown = true;
 };
 
-}  // namespace runtime
+}  // namespace qt

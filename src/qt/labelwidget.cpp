@@ -6,20 +6,27 @@
 
 #include <QAccessibleWidget>
 
-namespace runtime {
+#include "assistive.h"
+#include "runtime/controls.h"
+
+namespace qt {
 
 namespace {
 
-// A label reads as its text unless it was given a name. Hidden, it reads as
-// invisible and has no extents, so pointing at its place finds what lies
-// beneath instead.
+// A label reads as its control says: its text unless it was given a name.
+// Hidden, it reads as invisible and has no extents, so pointing at its place
+// finds what lies beneath instead.
 class LabelInterface : public QAccessibleWidget {
 public:
-    LabelInterface(LabelWidget* w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
+    LabelInterface(LabelWidget* w, const runtime::Label& label)
+        : QAccessibleWidget(w), m_label(label) {}
 
+    QAccessible::Role role() const override { return qtRole(m_label.readerRole()); }
     QString text(QAccessible::Text t) const override {
-        const QString text = QAccessibleWidget::text(t);
-        return t == QAccessible::Name && text.isEmpty() ? label()->text() : text;
+        if (t == QAccessible::Name) {
+            return QString::fromStdString(m_label.readerName());
+        }
+        return QAccessibleWidget::text(t);
     }
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
@@ -30,11 +37,13 @@ public:
 
 private:
     LabelWidget* label() const { return static_cast<LabelWidget*>(widget()); }
+    const runtime::Label& m_label;
 };
 
 }  // namespace
 
-LabelWidget::LabelWidget(QWidget* parent) : Clickable<QLabel>(parent) {
+LabelWidget::LabelWidget(QWidget* parent, const runtime::Label& label)
+    : Clickable<QLabel>(parent), m_label(label) {
     // Opaque in the window's colour, text at the top left, wrapped at words.
     setAutoFillBackground(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -57,14 +66,14 @@ void LabelWidget::setShown(bool shown) {
     update();
     // Qt tells a reader when a widget is shown or hidden; here the label
     // does, and only when one listens.
-    if (QAccessible::isActive()) {
+    if (QAccessible::isActive() && !m_label.hiddenFromReaders()) {
         QAccessibleEvent event(this, shown ? QAccessible::ObjectShow : QAccessible::ObjectHide);
         QAccessible::updateAccessibility(&event);
     }
 }
 
-QAccessibleInterface* LabelWidget::accessibleInterface(QAccessible::Role role) {
-    return new LabelInterface(this, role);
+QAccessibleInterface* LabelWidget::accessibleInterface() {
+    return new LabelInterface(this, m_label);
 }
 
 void LabelWidget::updateWrap() {
@@ -91,4 +100,4 @@ void LabelWidget::resizeEvent(QResizeEvent* event) {
     QLabel::resizeEvent(event);
 }
 
-}  // namespace runtime
+}  // namespace qt

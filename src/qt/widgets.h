@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Klikoman developers
 // SPDX-License-Identifier: MIT
 //
-// The Qt widgets behind the control kinds but the label (labelwidget.h).
-// The handlers see the controls only through their properties; the window's
-// accessibility set-up and the tests reach a control's widget through it.
+// The Qt widgets behind the control kinds but the label (labelwidget.h). The
+// peers (peers.cpp) make them and keep them in step with their controls.
 #pragma once
 
 #include <QMouseEvent>
@@ -11,8 +10,9 @@
 #include <QPushButton>
 #include <QWidget>
 #include <functional>
+#include <span>
 
-namespace runtime {
+namespace qt {
 
 // Something that can report a click to the control's handler.
 struct ClickTarget {
@@ -76,8 +76,8 @@ protected:
 class ImageWidget : public Clickable<QWidget> {
 public:
     explicit ImageWidget(QWidget* parent);
-    // A picture built into the program, decoded when it is first needed.
-    void setResource(const QString& resource);
+    // A JPEG built into the program, decoded when it is first needed.
+    void setPicture(std::span<const unsigned char> jpeg);
     // Decodes the picture the first time it is asked, and only then; false
     // while there is no picture to draw.
     bool ensureDecoded();
@@ -88,9 +88,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QString m_resource;  // empty once decoding was tried, or when there is none
+    std::span<const unsigned char> m_jpeg;  // empty once decoding was tried, or when there is none
     QPixmap m_picture;
     bool m_undecodable = false;
 };
 
-}  // namespace runtime
+}  // namespace qt

@@ -6,18 +6,29 @@
 // how the program is kept while the event loop runs, how the program ends
 // and how a run-time error is shown. The desktop's side is desktopshell.cpp;
 // the page's is browsershell.cpp over the page's own calls (page.h).
-// src/runtime/CMakeLists.txt links one of them.
+// src/qt/CMakeLists.txt links one of them.
 #pragma once
 
 #include <QString>
 #include <functional>
 #include <memory>
 
+#include "qtfrontend.h"
+#include "runtime/loadedprogram.h"
+#include "runtime/session.h"
+
 class QWidget;
 
-namespace runtime {
+namespace qt {
 
-class LoadedProgram;
+// What a run keeps while the event loop runs: the front end, the session and
+// the program built in it, which go in the reverse order.
+struct Run {
+    explicit Run(const char* name) : session(frontend, name) {}
+    QtFrontend frontend;
+    runtime::Session session;
+    std::unique_ptr<runtime::LoadedProgram> program;
+};
 
 namespace shell {
 
@@ -28,9 +39,9 @@ int withApplication(int& argc, char** argv, const std::function<int()>& body);
 // Shows a window at the platform's default place for a new window.
 void show(QWidget* window);
 
-// Keeps the program while the event loop runs it to its end; the exit
-// status. Called also when the program ended while it was built or loaded.
-int run(std::unique_ptr<LoadedProgram> program);
+// Keeps the run while the event loop runs it to its end; the exit status.
+// Called also when the program ended while it was built or loaded.
+int run(std::unique_ptr<Run> run);
 
 // Carries out the end of the program with `status`, once it is decided.
 void end(int status);
@@ -39,4 +50,4 @@ void end(int status);
 void report(const QString& title, const QString& message, QWidget* window);
 
 }  // namespace shell
-}  // namespace runtime
+}  // namespace qt

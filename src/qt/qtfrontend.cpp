@@ -1,0 +1,76 @@
+// SPDX-FileCopyrightText: 2026 Klikoman developers
+// SPDX-License-Identifier: MIT
+//
+// The Qt front end: its peers for each kind, the end of the program and the
+// run-time error report.
+#include "qtfrontend.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include "assistive.h"
+#include "peers.h"
+#include "shell.h"
+
+namespace qt {
+
+namespace {
+
+// The program's own window, shown: the report belongs to it, is centred on
+// it and, on Wayland, is no window of its own.
+QWidget* programWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->windowType() == Qt::Window) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+QtFrontend::QtFrontend() {
+    installAccessibility();
+}
+
+std::unique_ptr<runtime::Peer> QtFrontend::window(runtime::Form& form) {
+    return std::make_unique<WindowPeer>(form);
+}
+
+std::unique_ptr<runtime::Peer> QtFrontend::label(runtime::Label& label) {
+    return std::make_unique<LabelPeer>(label);
+}
+
+std::unique_ptr<runtime::Peer> QtFrontend::button(runtime::CommandButton& button) {
+    return std::make_unique<ButtonPeer>(button);
+}
+
+std::unique_ptr<runtime::Peer> QtFrontend::shape(runtime::Shape& shape) {
+    return std::make_unique<ShapePeer>(shape);
+}
+
+std::unique_ptr<runtime::Peer> QtFrontend::image(runtime::Image& image) {
+    return std::make_unique<ImagePeer>(image);
+}
+
+std::unique_ptr<runtime::Peer> QtFrontend::timer(runtime::Timer& timer) {
+    return std::make_unique<TimerPeer>(timer);
+}
+
+void QtFrontend::end(int status) {
+    shell::end(status);
+}
+
+void QtFrontend::report(const std::string& title, const std::string& message) {
+    shell::report(fromUtf8(title), fromUtf8(message), programWindow());
+}
+
+QWidget* QtFrontend::widgetOf(const runtime::Form& form) {
+    return static_cast<WindowPeer*>(form.peer())->widget();
+}
+
+QWidget* QtFrontend::widgetOf(const runtime::Control& control) {
+    return static_cast<ControlPeer*>(control.peer())->widget();
+}
+
+}  // namespace qt

@@ -1,0 +1,56 @@
+// SPDX-FileCopyrightText: 2026 Klikoman developers
+// SPDX-License-Identifier: MIT
+//
+// A run of a program on the runtime: its front end, its random numbers and
+// whether and how it has ended. Every click and tick reaches its handler
+// through deliver(), which runs it to completion and turns End and run-time
+// errors into the end of the program. The front end makes one session for
+// the run and hands it to the program.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "random.h"
+
+namespace runtime {
+
+class Frontend;
+class RuntimeError;
+
+inline constexpr int kErrorExitStatus = 1;
+
+class Session {
+public:
+    // `title` is the program's name, the title of its error report.
+    Session(Frontend& frontend, std::string title);
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    Frontend& frontend() const { return m_frontend; }
+
+    // The runtime's random-number function: the next draw of the program's
+    // one generator, never seeded.
+    float rnd() { return m_random.next(); }
+
+    // Runs one notification's handler; nothing once the program has ended.
+    void deliver(const std::function<void()>& handler);
+    // Reports a run-time error (stderr and the front end's report) and ends
+    // the program with kErrorExitStatus.
+    void fail(const RuntimeError& error);
+
+    // Whether End or a run-time error has ended the program.
+    bool ended() const { return m_ended; }
+    int exitStatus() const { return m_status; }
+
+private:
+    void end(int status);
+
+    Frontend& m_frontend;
+    std::string m_title;
+    Random m_random;
+    bool m_ended = false;
+    int m_status = 0;
+};
+
+}  // namespace runtime
