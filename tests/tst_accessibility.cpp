@@ -63,7 +63,8 @@ void tst_Accessibility::scoreShouldReadWithWhatItCounts() {
     QCOMPARE(score->text(QAccessible::Name), QStringLiteral("Počet zásahů: 1"));
     // As the window reads it, in the reading order's place for the score.
     const int place = int(readingOrder().indexOf(QStringLiteral("LABEL\tPočet zásahů: 0")));
-    QCOMPARE(g.windowInterface()->child(place)->object(), g.widget(g.control<window::ControlId::Label3>()));
+    QCOMPARE(g.windowInterface()->child(place)->object(),
+             g.widget(g.control<window::ControlId::Label3>()));
 }
 
 /** A label the runtime hides keeps a shown widget, so it must read as
@@ -85,8 +86,10 @@ void tst_Accessibility::hiddenLabelShouldBeFoundNeitherByReadingNorByPointing() 
     QVERIFY(w->indexOfChild(square) >= 0);
     QVERIFY(square->state().invisible);
     QVERIFY(pointedAt(g.square(6)) != g.widget(g.square(6)));
-    QCOMPARE(pointedAt(g.control<window::ControlId::Label7>()), g.widget(g.control<window::ControlId::Label5>()));
-    QCOMPARE(pointedAt(g.control<window::ControlId::Command1>()), g.widget(g.control<window::ControlId::Command1>()));
+    QCOMPARE(pointedAt(g.control<window::ControlId::Label7>()),
+             g.widget(g.control<window::ControlId::Label5>()));
+    QCOMPARE(pointedAt(g.control<window::ControlId::Command1>()),
+             g.widget(g.control<window::ControlId::Command1>()));
     g.startAndLight(1);  // lights square 6
     QVERIFY(!square->state().invisible);
     QCOMPARE(pointedAt(g.square(6)), g.widget(g.square(6)));

@@ -30,9 +30,9 @@ TEST(Conversions, toIntegerShouldRoundHalvesToEven) {
         double value;
         int expected;
     };
-    for (const Row& row : {Row{0.0, 0}, Row{8.0, 8}, Row{2.5, 2}, Row{3.5, 4}, Row{-0.5, 0},
-                           Row{-1.5, -2}, Row{-2.5, -2}, Row{-32768.5, -32768},
-                           Row{32767.4, 32767}, Row{-32768.4, -32768}}) {
+    for (const Row& row :
+         {Row{0.0, 0}, Row{8.0, 8}, Row{2.5, 2}, Row{3.5, 4}, Row{-0.5, 0}, Row{-1.5, -2},
+          Row{-2.5, -2}, Row{-32768.5, -32768}, Row{32767.4, 32767}, Row{-32768.4, -32768}}) {
         EXPECT_EQ(runtime::toInteger(row.value), row.expected) << row.value;
     }
 }
@@ -54,9 +54,9 @@ TEST(Conversions, wholePartShouldRoundDown) {
     struct Row {
         double value, expected;
     };
-    for (const Row& row : {Row{8.999999, 8.0}, Row{3.0, 3.0}, Row{-0.5, -1.0}, Row{-3.0, -3.0},
-                           Row{-1e-300, -1.0}, Row{0x1p53 + 2, 0x1p53 + 2},
-                           Row{-0x1p64, -0x1p64}}) {
+    for (const Row& row :
+         {Row{8.999999, 8.0}, Row{3.0, 3.0}, Row{-0.5, -1.0}, Row{-3.0, -3.0}, Row{-1e-300, -1.0},
+          Row{0x1p53 + 2, 0x1p53 + 2}, Row{-0x1p64, -0x1p64}}) {
         EXPECT_EQ(runtime::wholePart(row.value), row.expected) << row.value;
     }
 }

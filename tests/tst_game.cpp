@@ -55,8 +55,8 @@ TEST(Game, ticksShouldLightPredictedSquaresUntilTimer2) {
     NullGame g;
     g.startAndLight(3);
     for (int i = 0; i < window::kSquareCount; ++i) {
-        EXPECT_EQ(g.square(i).visible(), i == kFirstSquares[0] || i == kFirstSquares[1] ||
-                                             i == kFirstSquares[2])
+        EXPECT_EQ(g.square(i).visible(),
+                  i == kFirstSquares[0] || i == kFirstSquares[1] || i == kFirstSquares[2])
             << i;
     }
     EXPECT_FALSE(g.control<ControlId::Label5>().visible());

@@ -79,9 +79,9 @@ void play(NullGame& g, const Model& m, const Event& e) {
 }
 
 std::string describe(const Event& e) {
-    static const char* names[] = {"square", "outline", "double", "Start", "Stop",
-                                  "dot",    "spot",    "score",  "background",
-                                  "tick1",  "tick2",   "aim",    "Konec", "picture"};
+    static const char* names[] = {"square", "outline", "double", "Start",      "Stop",
+                                  "dot",    "spot",    "score",  "background", "tick1",
+                                  "tick2",  "aim",     "Konec",  "picture"};
     std::string s = names[int(e.kind)];
     if (e.kind <= Ev::Double || e.kind == Ev::Aim) {
         s += "(" + std::to_string(e.arg) + ")";
@@ -194,9 +194,9 @@ TEST(Model, randomPlayShouldMatchModel) {
         int sequences, length;
         bool steady;
     };
-    for (const Row& row : {Row{"short games", 1, 300, 20, false},
-                           Row{"long games", 2, 60, 150, false},
-                           Row{"to the end and past", 3, 30, 400, true}}) {
+    for (const Row& row :
+         {Row{"short games", 1, 300, 20, false}, Row{"long games", 2, 60, 150, false},
+          Row{"to the end and past", 3, 30, 400, true}}) {
         std::mt19937 rng(row.seed);
         for (int s = 0; s < row.sequences; ++s) {
             const std::vector<Event> events = randomSequence(rng, row.length, row.steady);

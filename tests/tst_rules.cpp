@@ -20,8 +20,8 @@ TEST(Rules, hitShouldCountOne) {
         int before, after;
         const char* score;
     };
-    for (const Row& row : {Row{0, 1, "1"}, Row{29, 30, "30"}, Row{30, 31, "31"},
-                           Row{32766, 32767, "32767"}}) {
+    for (const Row& row :
+         {Row{0, 1, "1"}, Row{29, 30, "30"}, Row{30, 31, "31"}, Row{32766, 32767, "32767"}}) {
         SCOPED_TRACE(row.before);
         const std::int16_t count = countHit(static_cast<std::int16_t>(row.before));
         EXPECT_EQ(count, row.after);
@@ -52,8 +52,8 @@ TEST(Rules, pictureShouldGrowByOneStep) {
     struct Row {
         float height, grown;
     };
-    for (const Row& row : {Row{0.0f, 198.5f}, Row{198.5f, 397.0f}, Row{195.0f, 393.5f},
-                           Row{5955.0f, 6153.5f}}) {
+    for (const Row& row :
+         {Row{0.0f, 198.5f}, Row{198.5f, 397.0f}, Row{195.0f, 393.5f}, Row{5955.0f, 6153.5f}}) {
         EXPECT_EQ(grownHeight(row.height, kFullPictureHeight), row.grown) << row.height;
     }
 }
@@ -76,8 +76,8 @@ TEST(Rules, squareShouldBeWholeAndBelowNine) {
         float r;
         int square;
     };
-    for (const Row& row : {Row{0.0f, 0}, Row{0.7055475f, 6}, Row{0.11111f, 0},
-                           Row{0.11111112f, 1}, Row{std::nextafter(1.0f, 0.0f), 8}}) {
+    for (const Row& row : {Row{0.0f, 0}, Row{0.7055475f, 6}, Row{0.11111f, 0}, Row{0.11111112f, 1},
+                           Row{std::nextafter(1.0f, 0.0f), 8}}) {
         const float lit = chooseSquare(row.r);
         EXPECT_EQ(lit, static_cast<float>(row.square)) << row.r;
         EXPECT_EQ(squareIndex(lit), row.square) << row.r;

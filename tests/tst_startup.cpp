@@ -43,7 +43,7 @@ std::unique_ptr<runtime::LoadedProgram> endingStartUp(runtime::Session& session)
 }
 
 const runtime::ProjectDescription kEndingProject{"Klikoman", KLIKOMAN_DISPLAY_VERSION, "klikoman",
-                                                  &endingStartUp};
+                                                 &endingStartUp};
 
 }  // namespace
 

@@ -22,9 +22,9 @@ TEST(Tables, squaresShouldSitInTheirCells) {
     struct Row {
         int square, outline, column, row;  // outlines go in reading order
     };
-    for (const Row& r : {Row{0, 0, 0, 0}, Row{1, 1, 1, 0}, Row{2, 2, 2, 0}, Row{3, 3, 0, 1},
-                         Row{4, 4, 1, 1}, Row{8, 5, 2, 1}, Row{7, 6, 0, 2}, Row{5, 7, 1, 2},
-                         Row{6, 8, 2, 2}}) {
+    for (const Row& r :
+         {Row{0, 0, 0, 0}, Row{1, 1, 1, 0}, Row{2, 2, 2, 0}, Row{3, 3, 0, 1}, Row{4, 4, 1, 1},
+          Row{8, 5, 2, 1}, Row{7, 6, 0, 2}, Row{5, 7, 1, 2}, Row{6, 8, 2, 2}}) {
         SCOPED_TRACE(r.square);
         const runtime::PixelRect cell{x[r.column], y[r.row], 81, 33};
         EXPECT_EQ(window::outlineOf(r.square), r.outline);
@@ -48,8 +48,8 @@ TEST(Tables, buttonsShouldLieOverThePicture) {
     for (Name id : {Name::Label2, Name::Label8}) {
         EXPECT_GE(window::pixelRectOf(id).x, picture.x + picture.width);
     }
-    const runtime::PixelRect client = runtime::pixelRect(0, 0, window::kForm1.clientWidth,
-                                                         window::kForm1.clientHeight);
+    const runtime::PixelRect client =
+        runtime::pixelRect(0, 0, window::kForm1.clientWidth, window::kForm1.clientHeight);
     for (const auto& r : window::kLayout) {
         if (r.kind != window::Kind::Timer) {  // timers are never drawn
             EXPECT_TRUE(inside(client, window::pixelRectOf(r.name, r.index)));

@@ -113,9 +113,9 @@ void tst_Window::overlappingControlsShouldStackAsListed() {
     QVERIFY(above(g.control<ControlId::Label7>(), g.control<ControlId::Label5>()));
     for (int square = 0; square < window::kSquareCount; ++square) {
         const auto outline = window::idOf(Name::Shape1, window::outlineOf(square));
-        QVERIFY(above(*static_cast<runtime::Control*>(
-                          g.frontend().components.at(std::size_t(outline))),
-                      g.square(square)));
+        QVERIFY(
+            above(*static_cast<runtime::Control*>(g.frontend().components.at(std::size_t(outline))),
+                  g.square(square)));
     }
 }
 
@@ -177,7 +177,7 @@ QString snapshot(PlayedGame& g) {
 /** Other mouse buttons anywhere and keys other than Space and Tab do
  *  nothing, in every state of the game. */
 void tst_Window::strayInputShouldChangeNothing_data() {
-    QTest::addColumn<int>("hits");    // after Start and one tick; -1: not started
+    QTest::addColumn<int>("hits");     // after Start and one tick; -1: not started
     QTest::addColumn<bool>("paused");  // Stop pressed
     QTest::addColumn<bool>("dot");     // the buttons hidden
     QTest::newRow("ready") << -1 << false << false;
@@ -217,9 +217,9 @@ void tst_Window::strayInputShouldChangeNothing() {
             QTest::mouseDClick(g.window(), b, Qt::NoModifier, p);
         }
     }
-    for (int key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter, Qt::Key_A, Qt::Key_F1,
-                    Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_Up, Qt::Key_Down, Qt::Key_Left,
-                    Qt::Key_Right}) {
+    for (int key :
+         {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter, Qt::Key_A, Qt::Key_F1, Qt::Key_Delete,
+          Qt::Key_Backspace, Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right}) {
         QTest::keyClick(g.window(), Qt::Key(key));
     }
     QCOMPARE(snapshot(g), before);

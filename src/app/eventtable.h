@@ -17,8 +17,8 @@
 
 namespace app {
 
-using window::Notification;
 using window::Name;
+using window::Notification;
 
 // A handler as the game declares it: only an array's handler takes the index
 // of the member that sent the notification.

@@ -31,8 +31,8 @@ void setPaletteColour(QWidget* widget, QPalette::ColorRole role, runtime::Colour
         return;
     }
     QPalette palette = widget->palette();
-    palette.setColor(role, QColor(runtime::red(colour), runtime::green(colour),
-                                  runtime::blue(colour)));
+    palette.setColor(role,
+                     QColor(runtime::red(colour), runtime::green(colour), runtime::blue(colour)));
     widget->setPalette(palette);
 }
 
@@ -176,7 +176,8 @@ void ButtonPeer::showOrHide(bool visible) {
 
 // Shape
 
-ShapePeer::ShapePeer(runtime::Shape& shape) : ControlPeer(shape, new ShapeWidget(parentFor(shape))) {}
+ShapePeer::ShapePeer(runtime::Shape& shape)
+    : ControlPeer(shape, new ShapeWidget(parentFor(shape))) {}
 
 void ShapePeer::changed(Change what) {
     if (what == Change::Look) {
@@ -190,7 +191,8 @@ void ShapePeer::changed(Change what) {
 
 // Image
 
-ImagePeer::ImagePeer(runtime::Image& image) : ControlPeer(image, new ImageWidget(parentFor(image))) {
+ImagePeer::ImagePeer(runtime::Image& image)
+    : ControlPeer(image, new ImageWidget(parentFor(image))) {
     static_cast<ImageWidget*>(widget())->onClick = [&image] { image.click(); };
 }
 

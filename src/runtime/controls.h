@@ -34,7 +34,7 @@ public:
         Visible,
         Enabled,
         Caption,
-        Look,     // colours, alignment, border, pointer
+        Look,  // colours, alignment, border, pointer
         Font,
         Picture,  // the picture's bytes
         Reader,   // what a screen reader is told

@@ -32,8 +32,7 @@ void Session::deliver(const std::function<void()>& handler) {
 void Session::fail(const RuntimeError& error) {
     // Marked first: timers may keep ticking while the report is open.
     m_ended = true;
-    std::fprintf(stderr, "klikoman: run-time error %d: %s\n", error.number(),
-                 error.text().c_str());
+    std::fprintf(stderr, "klikoman: run-time error %d: %s\n", error.number(), error.text().c_str());
     std::fflush(stderr);
     m_frontend.report(m_title,
                       "Chyba za běhu " + std::to_string(error.number()) + ":\n\n" + error.text());

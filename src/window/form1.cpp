@@ -98,7 +98,8 @@ std::unique_ptr<runtime::Component> Form1::build(const ControlRecord& r) {
     const Name name = r.name;
     const auto index = static_cast<std::int16_t>(r.index);
     const auto clicks = [&](auto control) {
-        control->setClickHandler([this, name, index] { m_notify(name, Notification::Click, index); });
+        control->setClickHandler(
+            [this, name, index] { m_notify(name, Notification::Click, index); });
         return control;
     };
     switch (r.kind) {

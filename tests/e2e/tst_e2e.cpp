@@ -333,8 +333,9 @@ void tst_E2E::timer2ShouldDarkenEvery600Ms() {
     const Watched w = watchSquares(9);
     QVERIFY2(!w.darkened.isEmpty(), "the squares never lit and went dark");
     if (w.look > 120) {
-        const QString why = QStringLiteral("a look at the screen takes %1 ms: too slow to time "
-                                           "Timer2")
+        const QString why = QStringLiteral(
+                                "a look at the screen takes %1 ms: too slow to time "
+                                "Timer2")
                                 .arg(w.look);
         QVERIFY2(m_desktop->backend() == Desktop::Backend::Wayland, qPrintable(why));
         QSKIP(qPrintable(why));

@@ -77,8 +77,8 @@ bool WaylandDesktop::start(QString* why, QSize screen) {
     // wtype presses the keys: without it Start could not be pressed.
     for (const char* tool : {"sway", "swaymsg", "grim", "wtype"}) {
         if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty()) {
-            *why = QStringLiteral("%1 is missing (Debian: sway grim wtype)")
-                       .arg(QLatin1String(tool));
+            *why =
+                QStringLiteral("%1 is missing (Debian: sway grim wtype)").arg(QLatin1String(tool));
             return false;
         }
     }
