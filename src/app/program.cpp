@@ -13,13 +13,9 @@ namespace app {
 const runtime::ProjectDescription kProject{"Klikoman", KLIKOMAN_DISPLAY_VERSION, "klikoman",
                                            &startUp};
 
-Program::Program(runtime::Session& session)
-    : m_session(session),
-      m_form(session, [this](window::Name source, Notification notification, std::int16_t index) {
-          dispatch(source, notification, index);
-      }) {}
+Program::Program(runtime::Session& session) : m_session(session) {}
 
-void Program::dispatch(window::Name source, Notification notification, std::int16_t index) {
+void Program::notify(window::Name source, Notification notification, std::int16_t index) {
     if (const EventRow* row = findEvent(source, notification)) {
         std::visit(
             [&](auto handler) {
@@ -34,7 +30,7 @@ void Program::dispatch(window::Name source, Notification notification, std::int1
 }
 
 void Program::load() {
-    m_session.deliver([this] { dispatch(window::Name::Form1, Notification::Load, 0); });
+    m_session.deliver([this] { notify(window::Name::Form1, Notification::Load, 0); });
 }
 
 void Program::show() {

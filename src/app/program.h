@@ -17,7 +17,7 @@
 
 namespace app {
 
-class Program : public runtime::LoadedProgram {
+class Program : public runtime::LoadedProgram, private window::Notify {
 public:
     // Creates the state empty and builds the window from its layout, with every
     // square and the end message visible and both timers on.
@@ -30,11 +30,11 @@ public:
 
 private:
     // Runs the handler the event table gives for a notification, if any.
-    void dispatch(window::Name source, Notification notification, std::int16_t index);
+    void notify(window::Name source, Notification notification, std::int16_t index) override;
 
     runtime::Session& m_session;
     game::GameState m_state;  // the program's module data
-    window::Form1 m_form;
+    window::Form1 m_form{m_session, *this};
     game::Game m_game{m_form, m_state, m_session};
 };
 

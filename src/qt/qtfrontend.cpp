@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QWidget>
+#include <cstdio>
 
 #include "assistive.h"
 #include "peers.h"
@@ -62,6 +63,9 @@ void QtFrontend::end(int status) {
 }
 
 void QtFrontend::report(const std::string& title, const std::string& message) {
+    // A line for whoever started the game from a terminal, then the box.
+    std::fprintf(stderr, "klikoman: %s\n", QString(fromUtf8(message)).simplified().toLocal8Bit().constData());
+    std::fflush(stderr);
     shell::report(fromUtf8(title), fromUtf8(message), programWindow());
 }
 

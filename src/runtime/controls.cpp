@@ -66,17 +66,14 @@ void Control::setHeight(Twips height) {
     changed(Change::Geometry);
 }
 
-void Control::setClickHandler(std::function<void()> handler) {
-    m_click = std::move(handler);
-}
-
 bool Control::takesClicks() const {
     return m_visible && !pixelRect().empty();
 }
 
 void Control::click() {
-    if (m_click && takesClicks()) {
-        form().session().deliver(m_click);
+    Listener* listener = form().listener();
+    if (listener && takesClicks()) {
+        form().session().deliver([&] { listener->clicked(*this); });
     }
 }
 
@@ -215,13 +212,10 @@ void Timer::setEnabled(bool enabled) {
     }
 }
 
-void Timer::setTickHandler(std::function<void()> handler) {
-    m_tick = std::move(handler);
-}
-
 void Timer::tick() {
-    if (m_tick && m_enabled) {  // a switched-off timer has nothing to deliver
-        form().session().deliver(m_tick);
+    Listener* listener = form().listener();
+    if (listener && m_enabled) {  // a switched-off timer has nothing to deliver
+        form().session().deliver([&] { listener->ticked(*this); });
     }
 }
 

@@ -7,12 +7,12 @@
 // twips reads back as it was set, whatever the screen makes of it), and
 // tells the peer the front end gave it of every change; the peer draws the
 // control with the platform's own means. A click or a tick the platform
-// reports reaches the handler through the session, and a click only while
-// the control can take one: shown, of some size, and a button enabled.
+// reports reaches the window's listener through the session, and a click
+// only while the control can take one: shown, of some size, and a button
+// enabled.
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -45,6 +45,19 @@ public:
     virtual void changed(Change what) = 0;
 };
 using Change = Peer::Change;
+
+class Control;
+class Timer;
+
+// What hears a window's clicks and ticks, each delivered by the session.
+class Listener {
+public:
+    virtual void clicked(Control& control) = 0;
+    virtual void ticked(Timer& timer) = 0;
+
+protected:
+    ~Listener() = default;
+};
 
 // The pointer shown over a control.
 enum class Pointer : std::uint8_t { Arrow, Forbidden };
@@ -88,11 +101,10 @@ public:
     // Where the control is drawn, in the window's logical pixels.
     PixelRect pixelRect() const { return runtime::pixelRect(m_left, m_top, m_width, m_height); }
 
-    void setClickHandler(std::function<void()> handler);
     // Whether a click can reach the control now: shown, and of some size.
     virtual bool takesClicks() const;
-    // A click the platform saw on the control: delivered to the handler if
-    // the control takes clicks now; a kind without a handler ignores it.
+    // A click the platform saw on the control: delivered to the window's
+    // listener if the control takes clicks now.
     void click();
 
     // What a screen reader is told of the control: its role, its name (the
@@ -113,7 +125,6 @@ protected:
     const std::string& accessibleName() const { return m_accessibleName; }
 
 private:
-    std::function<void()> m_click;
     Twips m_left = 0, m_top = 0, m_width = 0, m_height = 0;
     bool m_visible = true;
     bool m_hiddenFromReaders = false;
@@ -138,6 +149,7 @@ public:
     bool centred() const { return m_centred; }
     void setCentred();  // text centred across the label, else at its top left
     // Reads the caption after a prefix, so a bare number says what it counts.
+    const std::string& accessiblePrefix() const { return m_prefix; }
     void setAccessiblePrefix(std::string prefix);
     std::string readerName() const override;
 
@@ -207,12 +219,10 @@ public:
     void setInterval(int milliseconds);
     bool enabled() const { return m_enabled; }
     void setEnabled(bool enabled);
-    void setTickHandler(std::function<void()> handler);
     // One period has passed: delivers the tick while enabled.
     void tick();
 
 private:
-    std::function<void()> m_tick;
     int m_interval = 0;
     bool m_enabled = true;
 };

@@ -12,11 +12,11 @@ RuntimeError::RuntimeError(int number, std::string text)
     : m_number(number), m_text(std::move(text)) {}
 
 void raiseOverflow() {
-    throw RuntimeError(kOverflowError, "Přetečení");
+    throw RuntimeError(kOverflowError, kOverflowText);
 }
 
 void raisePictureError() {
-    throw RuntimeError(kPictureError, "Obrázek nelze načíst");
+    throw RuntimeError(kPictureError, kPictureText);
 }
 
 void End() {

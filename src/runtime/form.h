@@ -27,6 +27,9 @@ public:
 
     Session& session() const { return m_session; }
     Peer* peer() const { return m_peer.get(); }
+    // Who hears the clicks and ticks of the window's controls.
+    Listener* listener() const { return m_listener; }
+    void setListener(Listener& listener) { m_listener = &listener; }
 
     const std::string& caption() const { return m_caption; }
     void setCaption(std::string caption);
@@ -54,6 +57,7 @@ public:
 private:
     Session& m_session;
     std::unique_ptr<Peer> m_peer;
+    Listener* m_listener = nullptr;
     std::string m_caption;
     Twips m_width = 0, m_height = 0;
     std::vector<Control*> m_stacking;

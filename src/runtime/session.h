@@ -8,15 +8,14 @@
 // the run and hands it to the program.
 #pragma once
 
-#include <functional>
 #include <string>
 
+#include "errors.h"
 #include "random.h"
 
 namespace runtime {
 
 class Frontend;
-class RuntimeError;
 
 inline constexpr int kErrorExitStatus = 1;
 
@@ -34,18 +33,40 @@ public:
     float rnd() { return m_random.next(); }
 
     // Runs one notification's handler; nothing once the program has ended.
-    void deliver(const std::function<void()>& handler);
-    // Reports a run-time error (stderr and the front end's report) and ends
-    // the program with kErrorExitStatus.
+    template <class Handler>
+    void deliver(Handler&& handler) {
+        if (m_ended) {
+            return;
+        }
+#if __cpp_exceptions
+        try {
+            handler();
+        } catch (const EndRequest&) {
+            end(0);
+        } catch (const RuntimeError& error) {
+            fail(error);
+        }
+#else
+        // Built without exceptions (a page), End and a run-time error end the
+        // session where they are raised and abandon the handler (errors.h).
+        handler();
+#endif
+    }
+    // Ends the program with `status`, as End does (0).
+    void end(int status);
+    // Reports a run-time error through the front end and ends the program
+    // with kErrorExitStatus.
     void fail(const RuntimeError& error);
 
     // Whether End or a run-time error has ended the program.
-    bool ended() const { return m_ended; }
-    int exitStatus() const { return m_status; }
+    bool ended() const {
+        return m_ended;
+    }
+    int exitStatus() const {
+        return m_status;
+    }
 
 private:
-    void end(int status);
-
     Frontend& m_frontend;
     std::string m_title;
     Random m_random;

@@ -5,7 +5,7 @@
 // order, which is also the order the controls are stacked in.
 #include "form1.h"
 
-#include <utility>
+#include <algorithm>
 #include <vector>
 
 #include "accessibility.h"
@@ -76,48 +76,55 @@ std::unique_ptr<runtime::Timer> makeTimer(runtime::Form& form, const ControlReco
     return timer;
 }
 
+// One control, built from its record by the runtime's class of its kind.
+std::unique_ptr<runtime::Component> build(runtime::Form& form, const ControlRecord& r) {
+    switch (r.kind) {
+        case Kind::Label:
+            return makeLabel(form, r);
+        case Kind::Button:
+            return makeButton(form, r);
+        case Kind::Shape:
+            return makeShape(form, r);
+        case Kind::Image:
+            return makeImage(form, r);
+        case Kind::Timer:
+            return makeTimer(form, r);
+    }
+    return nullptr;
+}
+
 }  // namespace
 
-Form1::Form1(runtime::Session& session, Notify notify)
-    : m_notify(std::move(notify)), m_form(session) {
+Form1::Form1(runtime::Session& session, Notify& notify) : m_notify(notify), m_form(session) {
     m_form.setCaption(kForm1.caption);
     m_form.setClientSize(kForm1.clientWidth, kForm1.clientHeight);
     std::vector<runtime::Control*> topFirst;  // stacked as the table lists them
     for (std::size_t i = 0; i < kLayout.size(); ++i) {
-        m_controls[i] = build(kLayout[i]);
+        m_controls[i] = build(m_form, kLayout[i]);
         if (kLayout[i].kind != Kind::Timer) {  // timers are never drawn
             topFirst.push_back(static_cast<runtime::Control*>(m_controls[i].get()));
         }
     }
     m_form.stack(std::move(topFirst));
     m_form.setFocusOrder({&Command1(), &Command2(), &Command3()});
+    m_form.setListener(*this);
     arrangeForReaders(*this);
 }
 
-std::unique_ptr<runtime::Component> Form1::build(const ControlRecord& r) {
-    const Name name = r.name;
-    const auto index = static_cast<std::int16_t>(r.index);
-    const auto clicks = [&](auto control) {
-        control->setClickHandler(
-            [this, name, index] { m_notify(name, Notification::Click, index); });
-        return control;
-    };
-    switch (r.kind) {
-        case Kind::Label:
-            return clicks(makeLabel(m_form, r));
-        case Kind::Button:
-            return clicks(makeButton(m_form, r));
-        case Kind::Shape:
-            return makeShape(m_form, r);  // transparent to clicks
-        case Kind::Image:
-            return clicks(makeImage(m_form, r));
-        case Kind::Timer: {
-            auto timer = makeTimer(m_form, r);
-            timer->setTickHandler([this, name] { m_notify(name, Notification::Timer, 0); });
-            return timer;
-        }
-    }
-    return nullptr;
+void Form1::clicked(runtime::Control& control) {
+    tell(control, Notification::Click);
+}
+
+void Form1::ticked(runtime::Timer& timer) {
+    tell(timer, Notification::Timer);
+}
+
+void Form1::tell(const runtime::Component& component, Notification notification) {
+    const auto at = std::find_if(m_controls.begin(), m_controls.end(),
+                                 [&](const auto& c) { return c.get() == &component; });
+    const ControlRecord& r = kLayout[std::size_t(at - m_controls.begin())];
+    m_notify.notify(r.name, notification,
+                    std::int16_t(notification == Notification::Click ? r.index : 0));
 }
 
 runtime::Label& Form1::Label1(std::int16_t index) {

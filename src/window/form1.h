@@ -11,7 +11,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 
 #include "layout.h"
@@ -27,7 +26,14 @@ namespace window {
 // What a control or the window tells the program.
 enum class Notification : std::uint8_t { Load, Click, Timer };
 
-using Notify = std::function<void(Name, Notification, std::int16_t index)>;
+// What hears the window's notifications: the program.
+class Notify {
+public:
+    virtual void notify(Name source, Notification notification, std::int16_t index) = 0;
+
+protected:
+    ~Notify() = default;
+};
 
 // The runtime's class for each kind of record.
 // clang-format off
@@ -39,12 +45,13 @@ template <> struct ClassOf<Kind::Image> { using Type = runtime::Image; };
 template <> struct ClassOf<Kind::Timer> { using Type = runtime::Timer; };
 // clang-format on
 
-class Form1 {
+class Form1 : private runtime::Listener {
 public:
-    // Builds the window and its controls in the session. The picture is
-    // decoded only when a part of it is first uncovered; if it cannot be,
-    // that change (in a handler) raises the run-time error.
-    Form1(runtime::Session& session, Notify notify);
+    // Builds the window and its controls in the session, their clicks and
+    // ticks told to `notify`. The picture is decoded only when a part of it
+    // is first uncovered; if it cannot be, that change (in a handler)
+    // raises the run-time error.
+    Form1(runtime::Session& session, Notify& notify);
 
     runtime::Form& window() { return m_form; }
 
@@ -73,10 +80,12 @@ private:
         static_assert(record(id).name == name, "a ControlId out of step with the layout table");
         return static_cast<typename ClassOf<record(id).kind>::Type&>(*m_controls[std::size_t(id)]);
     }
-    // Builds one control from its record.
-    std::unique_ptr<runtime::Component> build(const ControlRecord& r);
+    // Tells the program of a control's click or tick, with its name and index.
+    void clicked(runtime::Control& control) override;
+    void ticked(runtime::Timer& timer) override;
+    void tell(const runtime::Component& component, Notification notification);
 
-    Notify m_notify;
+    Notify& m_notify;
     runtime::Form m_form;  // before the controls: they go first
     std::array<std::unique_ptr<runtime::Component>, kControlCount> m_controls;
 };

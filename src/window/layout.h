@@ -190,15 +190,16 @@ constexpr const ControlRecord& record(ControlId id) {
     return kLayout[static_cast<std::size_t>(id)];
 }
 
-// The place of a control's record, or of an array's member's; a name that
-// has no record does not compile where a constant is needed.
+// The place of a control's record, or of an array's member's; for a name
+// that has no record, Count, which indexes no record: where a constant is
+// needed, that does not compile.
 constexpr ControlId idOf(Name name, int index = -1) {
     for (std::size_t i = 0; i < kLayout.size(); ++i) {
         if (kLayout[i].name == name && kLayout[i].index == index) {
             return static_cast<ControlId>(i);
         }
     }
-    throw "no such control";
+    return ControlId::Count;
 }
 
 constexpr const ControlRecord& record(Name name, int index = -1) {
@@ -215,7 +216,8 @@ constexpr bool hasControl(Name name) {
     return false;
 }
 
-// The outline on a square's cell. Outlines go in reading order, squares not.
+// The outline on a square's cell, -1 if none. Outlines go in reading order,
+// squares not.
 constexpr int outlineOf(int square) {
     const ControlRecord& sq = record(Name::Label1, square);
     for (int o = 0; o < kSquareCount; ++o) {
@@ -225,12 +227,15 @@ constexpr int outlineOf(int square) {
             return o;
         }
     }
-    throw "a square lies on no outline's cell";
+    return -1;
 }
 
 constexpr bool eachSquareOnItsOwnOutline() {
     int outlines = 0;
     for (int square = 0; square < kSquareCount; ++square) {
+        if (outlineOf(square) < 0) {
+            return false;
+        }
         outlines |= 1 << outlineOf(square);
     }
     return outlines == (1 << kSquareCount) - 1;

@@ -7,7 +7,6 @@
 // game covers and thirty hits uncover, and the size the hidden spot sets.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <span>
 
@@ -15,13 +14,10 @@
 
 namespace window {
 
-// The JPEG file's bytes, carried in the program by the build (picture.cpp
-// is generated from resources/picture.jpg).
-extern const unsigned char kPictureJpeg[];
-extern const std::size_t kPictureJpegSize;
-inline std::span<const unsigned char> pictureJpeg() {
-    return {kPictureJpeg, kPictureJpegSize};
-}
+// The JPEG file's bytes, carried in the program by the build (picture.cpp,
+// generated from resources/picture.jpg); a page carries none and serves the
+// file beside itself.
+std::span<const unsigned char> pictureJpeg();
 
 inline constexpr std::int16_t kPictureWidth = 3750;   // twips
 inline constexpr std::int16_t kPictureHeight = 5955;  // twips
