@@ -12,7 +12,7 @@ export SOURCE_DATE_EPOCH
 VERSION := $(shell scripts/version)
 
 .PHONY: all game build run test test-asan bench soak install package check-package windows \
-	test-windows web web-in-root serve-web test-web test-web-in-root bench-web bench-web-in-root \
+	test-windows web serve-web test-web bench-web \
 	test-debian13 clean
 
 all: build
@@ -83,27 +83,18 @@ bench: build
 soak: build
 	$(BUILD)/bench/klikoman-soak bench/SOAK.md
 
-# A static Qt's programs link its plugins (the platform's, the JPEG reader)
-# only where its CMake files are let include them, which Debian's Qt 6.8
-# turns off by default.
-STATIC_QT = -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF
-
-# Klikoman for Windows: one .exe cross-built with MinGW-w64 against a static Qt
-# that scripts/build-qt windows builds once per machine (about 20 minutes) into
-# ~/.cache/klikoman, then packed into $(WIN_BUILD)/klikoman-$(VERSION)-win64.zip
-# and the installer $(WIN_BUILD)/klikoman-$(VERSION)-setup.exe.
+# Klikoman for Windows: one .exe cross-built with MinGW-w64 on Windows' own
+# windows and controls (src/win32), then packed into
+# $(WIN_BUILD)/klikoman-$(VERSION)-win64.zip and the installer
+# $(WIN_BUILD)/klikoman-$(VERSION)-setup.exe.
 WIN_BUILD ?= build-windows
 windows:
 	scripts/install-deps windows
-	@qt=$$(scripts/build-qt windows) || exit 1; \
-	if ! grep -qs "^CMAKE_TOOLCHAIN_FILE:.*=$$qt/lib" $(WIN_BUILD)/CMakeCache.txt || [ ! -f $(WIN_BUILD)/build.ninja ]; then \
-		rm -rf $(WIN_BUILD) && \
-		cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
-			-DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake $(STATIC_QT) \
-			-DBUILD_TESTING=OFF -DKLIKOMAN_BENCH=OFF || exit 1; \
-	fi && \
-	cmake --build $(WIN_BUILD) --parallel $(JOBS) && \
-	scripts/package-windows $(WIN_BUILD) $$qt
+	@[ -f $(WIN_BUILD)/build.ninja ] || cmake -S . -B $(WIN_BUILD) -G Ninja \
+		-DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+		-DBUILD_TESTING=OFF
+	cmake --build $(WIN_BUILD) --parallel $(JOBS)
+	scripts/package-windows $(WIN_BUILD)
 
 # Under Wine: the installer installs silently, the installed game is played
 # by the real-window test, and the uninstaller leaves nothing behind.
@@ -111,67 +102,48 @@ test-windows: windows build
 	WINEPREFIX=$(CURDIR)/$(WIN_BUILD)/wine sh tests/e2e/check-windows-install.sh \
 		$(WIN_BUILD)/klikoman-$(VERSION)-setup.exe $(BUILD)
 
-# Klikoman in a browser: WebAssembly built with Emscripten against a static Qt
-# that scripts/build-qt web builds once per machine (about 12 minutes) into
-# the cache, staged as a folder of static files and packed into
-# $(WEB_STAGE).zip. All of it happens in the Debian 13 root
-# (scripts/debian-root), whose Emscripten and Qt draw a page without WebGL.
-# Emscripten runs on Node, which must find Debian's modules; Qt's CMake
-# wants Emscripten in its SDK's layout.
+# Klikoman in a browser: the game built with the machine's own Emscripten
+# (src/web draws it with the page's own elements) and staged by
+# scripts/package-web as a folder of static files, $(WEB_STAGE), packed into
+# $(WEB_STAGE).zip. Emscripten runs on Node, which must find Debian's
+# modules.
 WEB_BUILD ?= build-web
 WEB_STAGE = $(WEB_BUILD)/klikoman-$(VERSION)-web
-EMSCRIPTEN_CMAKE = /usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
+export NODE_PATH = /usr/share/nodejs
 web:
-	scripts/install-deps root
-	scripts/debian-root trixie $(MAKE) --no-print-directory web-in-root
-
-web-in-root:
 	scripts/install-deps web
-	@qt=$$(scripts/build-qt web) || exit 1; \
-	export EMSDK=$$(dirname $$qt)/emsdk NODE_PATH=/usr/share/nodejs && unset EM_CACHE && \
-	if ! grep -qs "^CMAKE_TOOLCHAIN_FILE:.*=$$qt/lib" $(WEB_BUILD)/CMakeCache.txt || [ ! -f $(WEB_BUILD)/build.ninja ]; then \
-		rm -rf $(WEB_BUILD) && \
-		cmake -S . -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
-			-DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake \
-			-DQT_CHAINLOAD_TOOLCHAIN_FILE=$(EMSCRIPTEN_CMAKE) $(STATIC_QT) -DBUILD_TESTING=OFF \
-			|| exit 1; \
-	fi && \
-	cmake --build $(WEB_BUILD) --parallel $(JOBS) && \
-	scripts/package-web $(WEB_BUILD) $$qt >/dev/null && \
-	scripts/package-web $(WEB_BUILD) $$qt --bare >/dev/null
+	@[ -f $(WEB_BUILD)/CMakeCache.txt ] || emcmake cmake -S . -B $(WEB_BUILD) \
+		-DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=OFF >/dev/null
+	cmake --build $(WEB_BUILD) --parallel $(JOBS)
+	scripts/package-web $(WEB_BUILD) >/dev/null
 
 # Serves the page on http://127.0.0.1:$(PORT)/ for a player to open.
 PORT ?= 8080
 serve-web: web
 	node scripts/serve-web.mjs $(WEB_STAGE) $(PORT)
 
-# The browser's driver for the tests: puppeteer-core as the lock file pins
-# it, with no browser of its own (it drives Debian's Chromium and Firefox).
+# The browser's driver for the tests and the load figures: puppeteer-core and
+# Lighthouse as the lock file pins them, with no browser of their own (they
+# drive Debian's Chromium and Firefox ESR).
 tests/web/node_modules: tests/web/package-lock.json
 	cd tests/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --silent
 	touch $@
 
-# The real-window test again, on the page, in the Debian 13 root beside the
-# page's build (with the tests built there, in build-trixie): in Chromium
-# with a mouse, in Chromium with touch on a phone, in Chromium without
-# WebGL, and in Firefox ESR.
-WEB_RUNS = chromium chromium:388x844@2:touch chromium:nowebgl firefox
-test-web: web
-	scripts/debian-root trixie $(MAKE) --no-print-directory BUILD=build-trixie test-web-in-root
-
-test-web-in-root: build tests/web/node_modules
+# The real-window test again, on the page: in Chromium with a mouse, in
+# Chromium with touch on a phone, in Chromium by the keyboard alone, and in
+# Firefox ESR.
+WEB_RUNS = chromium chromium:388x844@2:touch chromium:keyboard firefox
+test-web: web build tests/web/node_modules
 	@for run in $(WEB_RUNS); do \
 		echo "test-web: $$run"; \
 		QT_QPA_PLATFORM=offscreen KLIKOMAN_BACKEND=browser KLIKOMAN_BROWSER=$$run \
 			KLIKOMAN_GAME=$(CURDIR)/$(WEB_STAGE) $(BUILD)/tests/e2e/tst_e2e || exit 1; \
 	done
 
-# The page's load figures against a bare Qt window built the same way.
-bench-web: web
-	scripts/debian-root trixie $(MAKE) --no-print-directory bench-web-in-root
-
-bench-web-in-root: tests/web/node_modules
-	node bench/webload.mjs $(WEB_STAGE) $(WEB_BUILD)/klikoman-bare-web --out bench/WEB.md
+# The page's weight, its load time against a static page of the same
+# elements, and Lighthouse's audit; writes bench/WEB.md.
+bench-web: web tests/web/node_modules
+	node bench/webload.mjs $(WEB_STAGE) --out bench/WEB.md
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(WIN_BUILD) $(WEB_BUILD)

@@ -6,10 +6,10 @@
 // 127.0.0.1, opens it headless and answers one line per request: the
 // window's pixels, a click, a key. KLIKOMAN_BROWSER names the browser and
 // the run's options, colon-separated: chromium or firefox, then a viewport
-// (388x844@2: CSS pixels and device ratio), touch (taps, not clicks),
-// nowebgl. The window is the page's screen; the driver's process ends with
-// the game's status when the page says the game has ended, as a desktop
-// program's does when it exits.
+// (388x844@2: CSS pixels and device ratio), touch (taps, not clicks), or
+// keyboard (no pointer: the keys alone). The window is the page's window
+// element; the driver's process ends with the game's status when the page
+// says the game has ended, as a desktop program's does when it exits.
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -26,8 +26,8 @@ public:
         for (const QString& option : run.mid(1)) {
             if (option == QLatin1String("touch")) {
                 m_options << QStringLiteral("--touch");
-            } else if (option == QLatin1String("nowebgl")) {
-                m_options << QStringLiteral("--no-webgl");
+            } else if (option == QLatin1String("keyboard")) {
+                m_keyboard = true;
             } else {
                 m_options << QStringLiteral("--viewport") << option;
                 m_viewport = true;
@@ -39,9 +39,11 @@ public:
         return QProcessEnvironment::systemEnvironment();
     }
     QImage grab(const Program& p) override;
+    bool hasPointer() const override { return !m_keyboard; }
     void click(const Program& p, QPoint point) override {
         ask(p, QStringLiteral("click %1 %2").arg(point.x()).arg(point.y()));
     }
+    void pressSpace(const Program& p) override { ask(p, QStringLiteral("key Space")); }
     // A page has no frame with a close button: the browser closes its tab.
     void requestClose(const Program& p) override { ask(p, QStringLiteral("close"), false); }
     // A run on a viewport of its own keeps that viewport's device ratio.
@@ -72,6 +74,7 @@ private:
     double m_scale = 1;
     QStringList m_options;  // the browser and the run's options, for the driver
     bool m_viewport = false;
+    bool m_keyboard = false;
 };
 
 QStringList BrowserDesktop::readerNames(const Program& p) {
@@ -107,7 +110,7 @@ QImage BrowserDesktop::grab(const Program& p) {
     if (!answer.startsWith("png ")) {
         return {};
     }
-    // At a device scale the canvas has that many pixels per CSS pixel.
+    // At a device scale the window covers that many pixels per CSS pixel.
     return QImage::fromData(QByteArray::fromBase64(answer.mid(4)), "PNG")
         .convertToFormat(QImage::Format_RGB32);
 }
@@ -117,7 +120,7 @@ bool BrowserDesktop::awaitWindow(Program& p, const QString&, const QElapsedTimer
     if (!ready.startsWith("ready ")) {
         return false;
     }
-    p.window = 1;  // the page's one canvas
+    p.window = 1;  // the page's one window
     return true;
 }
 

@@ -4,18 +4,20 @@
 // The real-window harness's hands in a browser: serves a page's folder on
 // 127.0.0.1, opens it in Debian's Chromium or Firefox ESR, headless, through
 // puppeteer-core, and answers the harness line by line on stdin and stdout:
-//   (at start)    ready MS        the game's first frame, MS after navigation
+//   (at start)    ready MS        the window is shown, MS after navigation
 //   grab          png BASE64      the window as the screen shows it
 //   click X Y     ok              a click (or a tap) at a point of the window
+//   key NAME      ok              a key pressed on the focused element
 //   names         names JSON      the roles and names the page's accessibility
 //                                 tree gives, in order (Chromium)
 //   close         (exits 0)       the tab is closed
 // Points are the window's own pixels, wherever and at whatever scale the
-// page shows it. When the page says the game has ended, the driver exits
-// with the game's status, or 3 if the page wrote anything to the browser's
-// storage. The load figures (bench/webload.mjs) use its openPage().
+// page shows it; a grab has the device pixels the window covers. When the
+// page says the game has ended, the driver exits with the game's status, or
+// 3 if the page stored anything but its own files.
 // Usage: node driver.mjs FOLDER --window WxH [--browser B] [--viewport WxH@R]
-//                               [--touch] [--no-webgl] [--scale S]
+//                               [--touch] [--scale S]
+import { readdirSync } from 'node:fs';
 import readline from 'node:readline';
 import { pathToFileURL } from 'node:url';
 
@@ -25,48 +27,8 @@ import { serve } from '../../scripts/serve-web.mjs';
 
 const kWait = 60000;  // ms; an upper limit, never a fixed pause
 
-// Runs in the page before its own scripts: the first frame is the one in
-// which the program first draws into a canvas, at the animation frame after.
-function watchFirstFrame() {
-  const mark = () => {
-    if (window.__firstDraw !== undefined) return;
-    window.__firstDraw = performance.now();
-    requestAnimationFrame(() => { window.__firstFrame = performance.now(); });
-  };
-  const kinds = [[window.CanvasRenderingContext2D, ['putImageData', 'drawImage']],
-    [window.WebGLRenderingContext, ['drawArrays', 'drawElements']],
-    [window.WebGL2RenderingContext, ['drawArrays', 'drawElements']]];
-  for (const [kind, names] of kinds) {
-    for (const name of kind ? names : []) {
-      const draw = kind.prototype[name];
-      kind.prototype[name] = function (...args) {
-        mark();
-        return draw.apply(this, args);
-      };
-    }
-  }
-}
-
-// Runs in the page: the window's canvas as PNG (base64), cut to the
-// window's own size in the canvas's pixels. The canvas holds what the
-// screen shows of the window, and reading it is quick, so a poll sees every
-// darkening; a screenshot goes through the browser's compositor, far slower.
-function grabWindow(width, height) {
-  const shadow = document.querySelector('#screen #qt-shadow-container')?.shadowRoot;
-  const canvas = shadow?.querySelector('canvas');
-  const css = canvas?.getBoundingClientRect().width;
-  if (!css || !canvas.width) return '';
-  // Device pixels per pixel of the layout, at the scale the page fits it.
-  const ratio = canvas.width * window.klikomanFitScale(width, height) / css;
-  const cut = document.createElement('canvas');
-  cut.width = Math.round(width * ratio);
-  cut.height = Math.round(height * ratio);
-  cut.getContext('2d').drawImage(canvas, 0, 0);
-  return cut.toDataURL('image/png').slice(22);
-}
-
 // Options a run of the page is made with: the browser, the viewport (CSS
-// pixels and device ratio), touch or a mouse, WebGL or none.
+// pixels and device ratio), touch or a mouse.
 export function pageOptions(args) {
   const option = (name, fallback) => {
     const at = args.indexOf(name);
@@ -78,14 +40,12 @@ export function pageOptions(args) {
     browser: option('--browser', 'chromium'),
     viewport: { width, height, deviceScaleFactor: Number(option('--scale', ratio)) },
     touch: args.includes('--touch'),
-    webgl: !args.includes('--no-webgl'),
   };
 }
 
 export function launchBrowser(options = pageOptions([])) {
   // None of the browser's own connections, which a closed network refuses;
   // no sandbox only where it cannot have one (as root).
-  const root = process.getuid?.() === 0;
   if (options.browser === 'firefox') {
     return puppeteer.launch({
       browser: 'firefox',
@@ -95,43 +55,77 @@ export function launchBrowser(options = pageOptions([])) {
         'browser.safebrowsing.update.enabled': false, 'app.update.enabled': false },
     });
   }
-  // WebGL, where asked for, on the CPU; the page itself needs none.
-  const webgl = options.webgl ? ['--use-angle=swiftshader', '--enable-unsafe-swiftshader']
-    : ['--disable-webgl', '--disable-3d-apis'];
   return puppeteer.launch({
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
     headless: true,
-    args: [...(root ? ['--no-sandbox'] : []), ...webgl, '--no-first-run',
+    args: [...(process.getuid?.() === 0 ? ['--no-sandbox'] : []), '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync',
       '--disable-quic', '--disable-default-apps'],
   });
 }
 
-// Opens `url` in a fresh context with the run's viewport and waits for the
-// first frame. Resolves to the page, the milliseconds from navigation to
-// that frame and the bytes the server sent.
+// Opens `url` in a fresh context with the run's viewport and waits until
+// the game's window is shown. Resolves to the page and the milliseconds
+// from navigation to then.
 export async function openPage(browser, url, options = pageOptions([])) {
   const context = await browser.createBrowserContext();
   const page = await context.newPage();
   await page.setViewport({ ...options.viewport, hasTouch: options.touch,
     isMobile: options.touch });
-  let bytes = 0;
-  page.on('response', async (response) => {
-    bytes += Number(response.headers()['content-length'] || 0);
-  });
   page.on('console', (message) => process.stderr.write(`page: ${message.text()}\n`));
   page.on('pageerror', (error) => process.stderr.write(`page error: ${error.message}\n`));
-  await page.evaluateOnNewDocument(watchFirstFrame);
   await page.goto(url);
-  await page.waitForFunction(() => window.__firstFrame !== undefined, { timeout: kWait });
-  const firstFrameMs = await page.evaluate(() => window.__firstFrame);
-  return { page, context, firstFrameMs, bytes };
+  await page.waitForFunction(() => !document.getElementById('window').hidden,
+    { timeout: kWait });
+  const shownMs = await page.evaluate(() => performance.now());
+  return { page, context, shownMs };
+}
+
+// What the page stored that is not one of its own files: storage, cookies,
+// databases, and cached requests for anything else.
+async function storedBeyondItsFiles(page, files) {
+  return page.evaluate(async (own) => {
+    let stored = localStorage.length + sessionStorage.length + (document.cookie ? 1 : 0) +
+      (indexedDB.databases ? (await indexedDB.databases()).length : 0);
+    for (const name of await caches.keys()) {
+      for (const request of await (await caches.open(name)).keys()) {
+        const file = new URL(request.url).pathname.slice(1) || 'index.html';
+        stored += own.includes(file) ? 0 : 1;
+      }
+    }
+    return stored;
+  }, files);
+}
+
+// The names a screen reader gets in reading order, within the game's window:
+// each button, image, alert and piece of text, a button's or an alert's own
+// text within its name.
+async function readerNames(page) {
+  const cdp = await page.createCDPSession();
+  const { nodes } = await cdp.send('Accessibility.getFullAXTree');
+  const byId = new Map(nodes.map((n) => [n.nodeId, n]));
+  const { backendNodeId } = (await cdp.send('DOM.describeNode', {
+    objectId: (await cdp.send('Runtime.evaluate', { expression: 'document.getElementById("window")' }))
+      .result.objectId,
+  })).node;
+  const names = [];
+  const walk = (n, inWindow) => {
+    inWindow = inWindow || n.backendDOMNodeId === backendNodeId;
+    const role = n.role?.value;
+    if (inWindow && !n.ignored && n.name?.value && ['button', 'image', 'alert', 'StaticText'].includes(role)) {
+      names.push(`${role}\t${n.name.value}`);
+      if (role !== 'StaticText') return;  // its text is its name
+    }
+    for (const id of n.childIds || []) walk(byId.get(id), inWindow);
+  };
+  walk(nodes[0], false);
+  return names;
 }
 
 async function main() {
   const [folder, ...args] = process.argv.slice(2);
   const options = pageOptions(args);
-  const [windowWidth, windowHeight] = args[args.indexOf('--window') + 1].split('x').map(Number);
+  const [windowWidth] = args[args.indexOf('--window') + 1].split('x').map(Number);
   const server = await serve(folder);
   const browser = await launchBrowser(options);
   const quit = async (status) => {
@@ -140,55 +134,58 @@ async function main() {
     process.exit(status);
   };
   const url = `http://127.0.0.1:${server.address().port}/`;
-  let ended;
-  const endedPromise = new Promise((resolve) => { ended = resolve; });
   const opened = await openPage(browser, url, options).catch(async (error) => {
     process.stderr.write(`driver: ${error.message}\n`);
     await quit(2);
   });
   const { page } = opened;
-  await page.exposeFunction('__klikomanEnded', (status) => ended(status));
-  await page.evaluate(() => window.addEventListener('klikoman-ended',
-    (event) => window.__klikomanEnded(event.detail)));
-  endedPromise.then(async (status) => {
-    const stored = await page.evaluate(async () => localStorage.length + sessionStorage.length +
-      (await indexedDB.databases()).length + (document.cookie ? 1 : 0) +
-      (await caches.keys()).length);
+  const ended = new Promise((resolve) => {
+    page.exposeFunction('__klikomanEnded', resolve).then(() => page.evaluate(() =>
+      addEventListener('klikoman-ended', (event) => window.__klikomanEnded(event.detail))));
+  });
+  ended.then(async (status) => {
+    const stored = await storedBeyondItsFiles(page, readdirSync(folder));
     await quit(stored > 0 ? 3 : Number(status));
   });
   // The window on the page: where it lies and at what scale it is shown.
-  const shown = async () => {
-    const r = await page.$eval('#screen', (e) => {
-      const box = e.getBoundingClientRect();
-      return { x: box.left, y: box.top, width: box.width };
-    });
-    return { ...r, scale: r.width / windowWidth };
-  };
-  process.stdout.write(`ready ${Math.round(opened.firstFrameMs)}\n`);
+  const shown = () => page.$eval('#window', (e) => {
+    const box = e.getBoundingClientRect();
+    return { x: box.left, y: box.top, width: box.width, height: box.height,
+      ratio: devicePixelRatio };
+  });
+  const cdp = options.browser === 'chromium' ? await page.createCDPSession() : null;
+  process.stdout.write(`ready ${Math.round(opened.shownMs)}\n`);
 
   const lines = readline.createInterface({ input: process.stdin });
   for await (const line of lines) {
     const [command, ...words] = line.trim().split(/\s+/);
     if (command === 'grab') {
-      const png = await page.evaluate(grabWindow, windowWidth, windowHeight);
+      const { ratio, ...clip } = await shown();
+      // Chromium's own call takes the window's box as it is, in fractions
+      // of a CSS pixel, in device pixels, and encodes fast; puppeteer's
+      // would round the box.
+      const png = await (cdp
+        ? cdp.send('Page.captureScreenshot', { format: 'png', clip: { ...clip, scale: ratio },
+          optimizeForSpeed: true }).then((shot) => shot.data)
+        : page.screenshot({ clip, encoding: 'base64' }))
+        .catch((error) => {
+          process.stderr.write(`driver: grab: ${error.message}\n`);
+          return '';
+        });
       process.stdout.write(`png ${png}\n`);
     } else if (command === 'click') {
       const at = await shown();
+      const scale = at.width / windowWidth;
       // The middle of the window's pixel, in the page's CSS pixels.
-      const x = at.x + (Number(words[0]) + 0.5) * at.scale;
-      const y = at.y + (Number(words[1]) + 0.5) * at.scale;
+      const x = at.x + (Number(words[0]) + 0.5) * scale;
+      const y = at.y + (Number(words[1]) + 0.5) * scale;
       await (options.touch ? page.touchscreen.tap(x, y) : page.mouse.click(x, y));
       process.stdout.write('ok\n');
+    } else if (command === 'key') {
+      await page.keyboard.press(words[0]);
+      process.stdout.write('ok\n');
     } else if (command === 'names') {
-      // The browser's own accessibility tree, as a screen reader gets it.
-      let names = [];
-      if (options.browser === 'chromium') {
-        const cdp = await page.createCDPSession();
-        const { nodes } = await cdp.send('Accessibility.getFullAXTree');
-        names = nodes.filter((n) => !n.ignored && n.name?.value &&
-          ['button', 'StaticText', 'image', 'alert'].includes(n.role?.value))
-          .map((n) => `${n.role.value}\t${n.name.value}`);
-      }
+      const names = options.browser === 'chromium' ? await readerNames(page) : [];
       process.stdout.write(`names ${JSON.stringify(names)}\n`);
     } else if (command === 'close') {
       await quit(0);
