@@ -9,7 +9,6 @@
 
 #include <array>
 #include <cstdint>
-#include <variant>
 
 #include "game/handlers.h"
 #include "window/form1.h"
@@ -22,7 +21,12 @@ using window::Notification;
 
 // A handler as the game declares it: only an array's handler takes the index
 // of the member that sent the notification.
-using Handler = std::variant<void (*)(game::Game&), void (*)(game::Game&, std::int16_t)>;
+struct Handler {
+    constexpr Handler(void (*handler)(game::Game&)) : plain(handler) {}
+    constexpr Handler(void (*handler)(game::Game&, std::int16_t)) : indexed(handler) {}
+    void (*plain)(game::Game&) = nullptr;
+    void (*indexed)(game::Game&, std::int16_t) = nullptr;
+};
 
 struct EventRow {
     Name source;  // a control, an array or the window

@@ -4,8 +4,6 @@
 // Start-up and the dispatch of notifications to handlers.
 #include "program.h"
 
-#include <type_traits>
-
 #include "runtime/session.h"
 
 namespace app {
@@ -17,15 +15,11 @@ Program::Program(runtime::Session& session) : m_session(session) {}
 
 void Program::notify(window::Name source, Notification notification, std::int16_t index) {
     if (const EventRow* row = findEvent(source, notification)) {
-        std::visit(
-            [&](auto handler) {
-                if constexpr (std::is_invocable_v<decltype(handler), game::Game&, std::int16_t>) {
-                    handler(m_game, index);
-                } else {
-                    handler(m_game);
-                }
-            },
-            row->handler);
+        if (row->handler.indexed) {
+            row->handler.indexed(m_game, index);
+        } else {
+            row->handler.plain(m_game);
+        }
     }
 }
 
