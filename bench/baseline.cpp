@@ -13,7 +13,6 @@
 #include <QWidget>
 
 #include "cells.h"
-#include "qt/shell.h"
 #include "tickprobe.h"
 
 namespace {
@@ -60,7 +59,7 @@ int main(int argc, char** argv) {
     });
     light.start(400);
     darken.start(600);
-    qt::shell::show(&window);
+    window.show();
     if (argc == 3 && QByteArray(argv[1]) == "--probe") {
         probeFor(QByteArray(argv[2]).toInt());
     }

@@ -9,8 +9,8 @@
 // leaves through one exit.
 #include "runtime/application.h"
 
+#include <QApplication>
 #include <QByteArray>
-#include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -23,8 +23,8 @@
 #include "fonts.h"
 #include "qtfrontend.h"
 #include "runtime/errors.h"
+#include "runtime/loadedprogram.h"
 #include "runtime/session.h"
-#include "shell.h"
 
 namespace qt {
 
@@ -129,13 +129,20 @@ void passOnHeldMessages() {
 
 // Builds, loads and shows the program and runs it to its end; the status.
 int run(const runtime::ProjectDescription& project) {
-    auto run = std::make_unique<Run>(project.name);
+    QtFrontend frontend;
+    runtime::Session session(frontend, project.name);
+    std::unique_ptr<runtime::LoadedProgram> program;
     try {
-        run->program = project.startUp(run->session);
+        program = project.startUp(session);
     } catch (const runtime::RuntimeError& error) {
-        run->session.fail(error);
+        session.fail(error);
     }
-    return shell::run(std::move(run));
+    // An end while the window was built or loaded came before the event
+    // loop, which would never see the request to quit.
+    if (session.ended()) {
+        return session.exitStatus();
+    }
+    return QApplication::exec();  // the program, and its widgets, go before the application
 }
 
 // The one way out, whichever way the program ended. Qt's Wayland client
@@ -177,11 +184,10 @@ int start(const ProjectDescription& project) {
     static char* arguments[] = {name.data(), nullptr};
     static int count = 1;
     qt::g_previousHandler = qInstallMessageHandler(qt::holdStartUpMessages);
-    return qt::shell::withApplication(count, arguments, [&project] {
-        qt::passOnHeldMessages();
-        qt::prepareApplication(project);
-        return qt::leave(qt::run(project));
-    });
+    QApplication application(count, arguments);
+    qt::passOnHeldMessages();
+    qt::prepareApplication(project);
+    return qt::leave(qt::run(project));
 }
 
 }  // namespace runtime

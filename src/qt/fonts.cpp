@@ -60,14 +60,6 @@ QFont toQFont(const FontSpec& named) {
 }
 
 void installFonts() {
-#ifdef KLIKOMAN_BUNDLED_FONTS
-    // The faces the program carries; the named faces still win where the
-    // system has them.
-    const QDir carried(QStringLiteral(":/klikoman/fonts"));
-    for (const QString& file : carried.entryList()) {
-        QFontDatabase::addApplicationFont(carried.filePath(file));
-    }
-#endif
     // One list of names: hasFamily() would run fontconfig's rules for each.
     QStringList installed = QFontDatabase::families();
     for (QString& family : installed) {

@@ -13,7 +13,6 @@
 #include "labelwidget.h"
 #include "qtfrontend.h"
 #include "runtime/errors.h"
-#include "shell.h"
 #include "widgets.h"
 
 namespace qt {
@@ -71,7 +70,7 @@ void WindowPeer::changed(Change what) {
             if (!m_form.focusOrder().empty()) {
                 QtFrontend::widgetOf(*m_form.focusOrder().front())->setFocus(Qt::OtherFocusReason);
             }
-            shell::show(m_widget.get());
+            m_widget->show();
             break;
         default:
             break;  // the reading order is read from the form as a reader asks

@@ -6,12 +6,12 @@
 #include "qtfrontend.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QWidget>
 #include <cstdio>
 
 #include "assistive.h"
 #include "peers.h"
-#include "shell.h"
 
 namespace qt {
 
@@ -59,14 +59,18 @@ std::unique_ptr<runtime::Peer> QtFrontend::timer(runtime::Timer& timer) {
 }
 
 void QtFrontend::end(int status) {
-    shell::end(status);
+    // Windows vanish at once; the loop returns when this notification is done.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        window->hide();
+    }
+    QCoreApplication::exit(status);
 }
 
 void QtFrontend::report(const std::string& title, const std::string& message) {
     // A line for whoever started the game from a terminal, then the box.
     std::fprintf(stderr, "klikoman: %s\n", QString(fromUtf8(message)).simplified().toLocal8Bit().constData());
     std::fflush(stderr);
-    shell::report(fromUtf8(title), fromUtf8(message), programWindow());
+    QMessageBox::critical(programWindow(), fromUtf8(title), fromUtf8(message));
 }
 
 QWidget* QtFrontend::widgetOf(const runtime::Form& form) {
