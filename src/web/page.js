@@ -84,11 +84,16 @@ mergeInto(LibraryManager.library, {
   // The text a control shows, and the name a reader is told where that
   // differs (a square has no text; the score reads with what it counts):
   // the shown text is then hidden from readers and the name read instead.
+  // A live control (the score) is told politely, whole, as it changes.
   km_text__deps: ['$km'],
   km_text: function (handle, text, name, live) {
     const e = km.controls[handle];
     const shown = UTF8ToString(text);
     const read = UTF8ToString(name);
+    if (live) {
+      e.setAttribute('aria-live', 'polite');
+      e.setAttribute('aria-atomic', 'true');
+    }
     e.textContent = '';
     if (read === shown) {
       e.textContent = shown;
@@ -103,9 +108,6 @@ mergeInto(LibraryManager.library, {
       const said = e.appendChild(document.createElement('span'));
       said.className = 'reader';
       said.textContent = read;
-      if (live) {
-        said.setAttribute('aria-live', 'polite');
-      }
     }
   },
 

@@ -9,7 +9,7 @@
 //   click X Y     ok              a click (or a tap) at a point of the window
 //   key NAME      ok              a key pressed on the focused element
 //   names         names JSON      the roles and names the page's accessibility
-//                                 tree gives, in order (Chromium)
+//                                 tree gives, in order (Chromium), "role\tname"
 //   close         (exits 0)       the tab is closed
 // Points are the window's own pixels, wherever and at whatever scale the
 // page shows it; a grab has the device pixels the window covers. When the
@@ -99,7 +99,8 @@ async function storedBeyondItsFiles(page, files) {
 
 // The names a screen reader gets in reading order, within the game's window:
 // each button, image, alert and piece of text, a button's or an alert's own
-// text within its name.
+// text within its name; text that is told as it changes (a polite live
+// region) as a status.
 async function readerNames(page) {
   const cdp = await page.createCDPSession();
   const { nodes } = await cdp.send('Accessibility.getFullAXTree');
@@ -109,16 +110,18 @@ async function readerNames(page) {
       .result.objectId,
   })).node;
   const names = [];
-  const walk = (n, inWindow) => {
+  const walk = (n, inWindow, live) => {
     inWindow = inWindow || n.backendDOMNodeId === backendNodeId;
+    live = live || n.properties?.find((p) => p.name === 'live')?.value?.value === 'polite';
     const role = n.role?.value;
     if (inWindow && !n.ignored && n.name?.value && ['button', 'image', 'alert', 'StaticText'].includes(role)) {
-      names.push(`${role}\t${n.name.value}`);
+      // A polite live region's text is told as it changes.
+      names.push(`${live && role === 'StaticText' ? 'status' : role}\t${n.name.value}`);
       if (role !== 'StaticText') return;  // its text is its name
     }
-    for (const id of n.childIds || []) walk(byId.get(id), inWindow);
+    for (const id of n.childIds || []) walk(byId.get(id), inWindow, live);
   };
-  walk(nodes[0], false);
+  walk(nodes[0], false, false);
   return names;
 }
 
