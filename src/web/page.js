@@ -213,6 +213,7 @@ mergeInto(LibraryManager.library, {
       img.dataset.watched = '1';
       img.decode().catch(() => {
         img.dataset.failed = '1';
+        img.hidden = true;  // no broken picture's sign in its place
         km.call(_km_picture_failed, handle);
       });
     }
