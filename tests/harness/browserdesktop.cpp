@@ -106,12 +106,15 @@ QByteArray BrowserDesktop::ask(const Program& p, const QString& request, bool an
 }
 
 QImage BrowserDesktop::grab(const Program& p) {
-    const QByteArray answer = ask(p, QStringLiteral("grab"));
-    if (!answer.startsWith("png ")) {
+    const QList<QByteArray> answer = ask(p, QStringLiteral("grab")).split(' ');
+    if (answer.size() != 6 || answer[0] != "png") {
         return {};
     }
     // At a device scale the window covers that many pixels per CSS pixel.
-    return QImage::fromData(QByteArray::fromBase64(answer.mid(4)), "PNG")
+    const QRect window(answer[1].toInt(), answer[2].toInt(), answer[3].toInt(),
+                       answer[4].toInt());
+    return QImage::fromData(QByteArray::fromBase64(answer[5]), "PNG")
+        .copy(window)
         .convertToFormat(QImage::Format_RGB32);
 }
 

@@ -5,7 +5,9 @@
 // 127.0.0.1, opens it in Debian's Chromium or Firefox ESR, headless, through
 // puppeteer-core, and answers the harness line by line on stdin and stdout:
 //   (at start)    ready MS        the window is shown, MS after navigation
-//   grab          png BASE64      the window as the screen shows it
+//   grab          png X Y W H BASE64
+//                                 the screen around the window, and where
+//                                 the window lies in it
 //   click X Y     ok              a click (or a tap) at a point of the window
 //   key NAME      ok              a key pressed on the focused element
 //   names         names JSON      the roles and names the page's accessibility
@@ -156,26 +158,28 @@ async function main() {
     return { x: box.left, y: box.top, width: box.width, height: box.height,
       ratio: devicePixelRatio };
   });
-  const cdp = options.browser === 'chromium' ? await page.createCDPSession() : null;
   process.stdout.write(`ready ${Math.round(opened.shownMs)}\n`);
 
   const lines = readline.createInterface({ input: process.stdin });
   for await (const line of lines) {
     const [command, ...words] = line.trim().split(/\s+/);
     if (command === 'grab') {
-      const { ratio, ...clip } = await shown();
-      // Chromium's own call takes the window's box as it is, in fractions
-      // of a CSS pixel, in device pixels, and encodes fast; puppeteer's
-      // would round the box.
-      const png = await (cdp
-        ? cdp.send('Page.captureScreenshot', { format: 'png', clip: { ...clip, scale: ratio },
-          optimizeForSpeed: true }).then((shot) => shot.data)
-        : page.screenshot({ clip, encoding: 'base64' }))
+      // The whole CSS pixels around the window, and where the window lies
+      // in them in device pixels, for the harness to cut out: a box of
+      // fractional CSS pixels would be rounded.
+      const { ratio, ...box } = await shown();
+      const clip = { x: Math.floor(box.x), y: Math.floor(box.y) };
+      clip.width = Math.ceil(box.x + box.width) - clip.x;
+      clip.height = Math.ceil(box.y + box.height) - clip.y;
+      const cut = [box.x - clip.x, box.y - clip.y, box.width, box.height]
+        .map((v) => Math.round(v * ratio));
+      const png = await page.screenshot({ clip, encoding: 'base64',
+        ...(options.browser === 'chromium' ? { optimizeForSpeed: true } : {}) })
         .catch((error) => {
           process.stderr.write(`driver: grab: ${error.message}\n`);
           return '';
         });
-      process.stdout.write(`png ${png}\n`);
+      process.stdout.write(`png ${cut.join(' ')} ${png}\n`);
     } else if (command === 'click') {
       const at = await shown();
       const scale = at.width / windowWidth;
