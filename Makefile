@@ -90,9 +90,10 @@ soak: build
 WIN_BUILD ?= build-windows
 windows:
 	scripts/install-deps windows
-	@[ -f $(WIN_BUILD)/build.ninja ] || cmake -S . -B $(WIN_BUILD) -G Ninja \
+	@grep -qs "^CMAKE_TOOLCHAIN_FILE:.*cmake/mingw-w64.cmake" $(WIN_BUILD)/CMakeCache.txt || \
+		{ rm -rf $(WIN_BUILD) && cmake -S . -B $(WIN_BUILD) -G Ninja \
 		-DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-		-DBUILD_TESTING=OFF
+		-DBUILD_TESTING=OFF; }
 	cmake --build $(WIN_BUILD) --parallel $(JOBS)
 	scripts/package-windows $(WIN_BUILD)
 

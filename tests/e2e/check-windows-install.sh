@@ -4,7 +4,8 @@
 # the list of installed programs; the installed game is played by the
 # real-window test; a silent uninstall leaves nothing the installer wrote.
 # Usage: check-windows-install.sh SETUP.EXE BUILD   (WINEPREFIX set; BUILD is
-# the build with the real-window test)
+# the build with the real-window test; the screen reader's client is taken
+# from the Windows build beside SETUP.EXE, tests/wine/klikoman-reader.exe)
 set -eu
 setup=$1
 build=$2
@@ -27,7 +28,8 @@ registered() { "$wine" reg query "$key" /v "$1" 2>/dev/null | grep -q "$2"; }
 "$wine" wineboot --init >/dev/null 2>&1
 "$wine" "$setup" /S
 check "the game is installed in the user's programs folder" test -f "$folder/klikoman.exe"
-check "with its licences and README" test -f "$folder/licenses/Qt-LGPL-3.0-only.txt" -a -f "$folder/README.txt"
+check "with its licences and README" test -f "$folder/LICENSE.txt" -a -f "$folder/README.txt" \
+    -a -f "$folder/licenses/GCC-runtime.txt" -a -f "$folder/licenses/MinGW-w64-runtime.txt"
 check "the Start menu has its entry" test -f "$shortcut"
 for value in "DisplayName Klikoman" "DisplayVersion $("$(dirname "$0")/../../scripts/version")" "Publisher Klikoman" \
     "DisplayIcon klikoman.exe,0" "UninstallString uninstall.exe" "EstimatedSize 0x"; do
@@ -37,7 +39,9 @@ done
 # Wine's session, started here with no display, must end before the game
 # starts on the test's display, or its windows go to none.
 "$wineserver" -w
-KLIKOMAN_BACKEND=wine KLIKOMAN_EXE=$folder/klikoman.exe \
+reader=$(cd "$(dirname "$setup")" && pwd)/tests/wine/klikoman-reader.exe
+[ -f "$reader" ] || reader=
+KLIKOMAN_BACKEND=wine KLIKOMAN_EXE=$folder/klikoman.exe KLIKOMAN_READER=$reader \
     ctest --test-dir "$build" -R '^e2e$' --output-on-failure || failed=1
 
 # The uninstaller copies itself away and returns at once; the folder going

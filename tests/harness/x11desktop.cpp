@@ -250,3 +250,27 @@ void X11Desktop::requestClose(const Program& p) {
                    reinterpret_cast<const char*>(&event));
     xcb_flush(m_c);
 }
+
+QStringList X11Desktop::readerNames(const Program& p) {
+    const QString client = qEnvironmentVariable("KLIKOMAN_READER");
+    if (backend() != Backend::Wine || client.isEmpty() || p.process.state() != QProcess::Running) {
+        return {};
+    }
+    // Beside the game, in its Wine session: it reads the window from another
+    // process, as a screen reader does.
+    QProcess reader;
+    reader.setProcessEnvironment(environment());
+    reader.start(qEnvironmentVariable("WINE", QStringLiteral("/usr/lib/wine/wine64")),
+                 {client, title(p.window)});
+    if (!reader.waitForFinished(kWait) || reader.exitCode() != 0) {
+        stop(reader);
+        return {};
+    }
+    QStringList names;
+    for (const QByteArray& line : reader.readAllStandardOutput().split('\n')) {
+        if (!line.trimmed().isEmpty()) {
+            names << QString::fromUtf8(line).remove(u'\r');
+        }
+    }
+    return names;
+}

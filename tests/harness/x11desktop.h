@@ -5,7 +5,9 @@
 // new top-level windows are tracked as they appear, map and get painted
 // (through the DAMAGE extension), pixels are read with GetImage and the
 // mouse and keyboard are driven with XTEST. With Wine as its backend the
-// Windows build runs on the same server.
+// Windows build runs on the same server, and a screen reader's client
+// (tests/wine, KLIKOMAN_READER) reads its window through Microsoft Active
+// Accessibility.
 #pragma once
 
 #include <cstdint>
@@ -27,6 +29,10 @@ public:
     QImage grab(const Program& p) override;
     void click(const Program& p, QPoint point) override;
     void requestClose(const Program& p) override;
+    // Under Wine: the reader's client's lines, "ROLE<TAB>name" with MSAA's
+    // role names (STATICTEXT, PUSHBUTTON, GRAPHIC, ALERT); empty where
+    // KLIKOMAN_READER names no client or it finds no window.
+    QStringList readerNames(const Program& p) override;
 
 protected:
     bool awaitWindow(Program& p, const QString& title, const QElapsedTimer& since) override;

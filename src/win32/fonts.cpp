@@ -1,0 +1,97 @@
+// SPDX-FileCopyrightText: 2026 Klikoman developers
+// SPDX-License-Identifier: MIT
+//
+// Making the layout's fonts, and finding once which face stands for each
+// face the layout names.
+#include "fonts.h"
+
+#include <cstring>
+
+#include "runtime/twips.h"
+
+namespace win32 {
+
+namespace {
+
+// Each face the layout names, the face asked for in its place, then the
+// faces that stand in where that is missing, metric-compatible ones first.
+struct Faces {
+    const char* named;
+    const wchar_t* faces[3];
+};
+constexpr Faces kFaces[Fonts::kNamedFaces] = {
+    {"MS Sans Serif", {L"Microsoft Sans Serif", L"Liberation Sans", L"Arial"}},
+    {"Times New Roman", {L"Times New Roman", L"Liberation Serif", nullptr}},
+};
+
+LOGFONTW logFont(const wchar_t* face, int pixels, bool bold) {
+    LOGFONTW lf{};
+    lf.lfHeight = -pixels;  // the em, as points are measured, not the cell
+    lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    lf.lfCharSet = EASTEUROPE_CHARSET;
+    lf.lfOutPrecision = OUT_TT_PRECIS;
+    lf.lfQuality = DEFAULT_QUALITY;
+    lf.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    lstrcpynW(lf.lfFaceName, face, LF_FACESIZE);
+    return lf;
+}
+
+// Whether the system has the face itself: the font it gives for the name is
+// of that face, not a substitute the font mapper chose.
+bool installed(HDC dc, const wchar_t* face) {
+    const LOGFONTW lf = logFont(face, 12, false);
+    HFONT font = CreateFontIndirectW(&lf);
+    HGDIOBJ old = SelectObject(dc, font);
+    wchar_t got[LF_FACESIZE] = {};
+    GetTextFaceW(dc, LF_FACESIZE, got);
+    SelectObject(dc, old);
+    DeleteObject(font);
+    return lstrcmpiW(got, face) == 0;
+}
+
+}  // namespace
+
+Fonts::~Fonts() {
+    for (const Made& m : m_made) {
+        DeleteObject(m.font);
+    }
+}
+
+std::wstring Fonts::faceFor(const char* named) {
+    for (std::size_t i = 0; i < std::size(kFaces); ++i) {
+        const Faces& f = kFaces[i];
+        if (std::strcmp(f.named, named) != 0) {
+            continue;
+        }
+        if (m_chosen[i] == nullptr) {
+            m_chosen[i] = f.faces[0];  // where none is there, the system's font mapper chooses
+            HDC dc = CreateCompatibleDC(nullptr);
+            for (const wchar_t* candidate : f.faces) {
+                if (candidate && installed(dc, candidate)) {
+                    m_chosen[i] = candidate;
+                    break;
+                }
+            }
+            DeleteDC(dc);
+        }
+        return m_chosen[i];
+    }
+    return widen(named);  // a face the layout does not name is asked for as it is
+}
+
+HFONT Fonts::get(const runtime::FontSpec& spec, int dpi) {
+    for (const Made& m : m_made) {
+        if (m.dpi == dpi && m.points == spec.points && m.bold == spec.bold &&
+            std::strcmp(m.face, spec.face) == 0) {
+            return m.font;
+        }
+    }
+    // The layout's pixel size at 96 dpi, scaled as every other size is.
+    const int pixels = Scale{dpi}(runtime::pointsToPixels(spec.points));
+    const LOGFONTW lf = logFont(faceFor(spec.face).c_str(), pixels, spec.bold);
+    HFONT font = CreateFontIndirectW(&lf);
+    m_made.push_back({spec.face, spec.points, spec.bold, dpi, font});
+    return font;
+}
+
+}  // namespace win32
