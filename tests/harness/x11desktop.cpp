@@ -30,6 +30,11 @@ X11Desktop::~X11Desktop() {
 }
 
 bool X11Desktop::start(QString* why, QSize screen) {
+    // Under Wine, room for a window drawn at twice the layout's DPI: Wine
+    // keeps a window within the screen.
+    if (backend() == Backend::Wine) {
+        screen *= 2;
+    }
     // -displayfd: the server picks a free display and writes its number.
     m_server.setProgram(QStringLiteral("Xvfb"));
     m_server.setArguments({QStringLiteral("-displayfd"), QStringLiteral("1"),
@@ -162,7 +167,7 @@ bool X11Desktop::awaitWindow(Program& p, const QString& wanted, const QElapsedTi
         }
         const double ms = since.nsecsElapsed() / 1e6;
         for (const auto& [id, w] : m_windows) {
-            if (!w.damaged || w.size != clientSize() || m_claimed.count(id) ||
+            if (!w.damaged || w.size != clientSize() * m_scale || m_claimed.count(id) ||
                 title(id) != wanted) {
                 continue;
             }
@@ -273,4 +278,30 @@ QStringList X11Desktop::readerNames(const Program& p) {
         }
     }
     return names;
+}
+
+bool X11Desktop::setScale(double scale) {
+    if (backend() != Backend::Wine) {
+        return false;
+    }
+    // Wine takes the screen's DPI from the prefix's registry as its session
+    // starts, as Windows takes it from the display's settings: the session
+    // then ends, so the next program starts one anew.
+    QProcess reg;
+    reg.setProcessEnvironment(environment());
+    reg.start(qEnvironmentVariable("WINE", QStringLiteral("/usr/lib/wine/wine64")),
+              {QStringLiteral("reg"), QStringLiteral("add"),
+               QStringLiteral("HKEY_CURRENT_USER\\Control Panel\\Desktop"), QStringLiteral("/v"),
+               QStringLiteral("LogPixels"), QStringLiteral("/t"), QStringLiteral("REG_DWORD"),
+               QStringLiteral("/d"), QString::number(qRound(96 * scale)), QStringLiteral("/f")});
+    if (!reg.waitForFinished(kWait) || reg.exitCode() != 0) {
+        return false;
+    }
+    QProcess server;
+    server.setProcessEnvironment(environment());
+    server.start(qEnvironmentVariable("WINESERVER", QStringLiteral("/usr/lib/wine/wineserver64")),
+                 {QStringLiteral("-w")});
+    server.waitForFinished(kWait);
+    m_scale = scale;
+    return true;
 }

@@ -33,6 +33,8 @@ public:
     // role names (STATICTEXT, PUSHBUTTON, GRAPHIC, ALERT); empty where
     // KLIKOMAN_READER names no client or it finds no window.
     QStringList readerNames(const Program& p) override;
+    // Under Wine: the DPI Windows programs started from now on are drawn at.
+    bool setScale(double scale) override;
 
 protected:
     bool awaitWindow(Program& p, const QString& title, const QElapsedTimer& since) override;
@@ -61,4 +63,5 @@ private:
     std::uint8_t m_damageEvent = 0;
     std::map<std::uint32_t, Window> m_windows;
     std::set<std::uint32_t> m_claimed;  // windows already found for a launch
+    double m_scale = 1;                 // a window's pixels for each of the layout's
 };
