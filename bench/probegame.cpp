@@ -18,8 +18,8 @@ int main(int argc, char** argv) {
     runtime::Session session(frontend, app::kProject.name);
     auto program = app::startUp(session);
     // Start, pressed as the keyboard presses it: the button's own click; the
-    // window's focus is on it.
-    static_cast<QAbstractButton*>(QApplication::focusWidget())->click();
+    // window's focus is on it, though no window manager makes it active.
+    static_cast<QAbstractButton*>(QApplication::topLevelWidgets().first()->focusWidget())->click();
     probeFor(argc > 1 ? QByteArray(argv[1]).toInt() : 30);
     return app.exec();
 }

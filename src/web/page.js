@@ -186,8 +186,10 @@ mergeInto(LibraryManager.library, {
   km_show: function (focus) {
     const window_ = document.getElementById('window');
     window_.hidden = false;
+    // Focused as the window first shows, with the frame's own layout; at
+    // once, it would lay the page out again before its first frame.
     if (focus >= 0) {
-      km.controls[focus].focus();
+      requestAnimationFrame(() => km.controls[focus].focus());
     }
     (self.requestIdleCallback || setTimeout)(() => {
       for (const e of km.controls) {
