@@ -15,6 +15,27 @@ mergeInto(LibraryManager.library, {
     timers: {},    // setInterval id by handle
     reportOpen: false,
     ended: null,   // the status, once the game has ended
+    // A button the keyboard can no longer press (disabled or hidden by
+    // `change`) hands the focus on to the next one that it can, in the Tab
+    // order, as the desktop's window does: Space on Start goes on to Stop.
+    // Whether it had the focus is asked first: Firefox drops the focus of a
+    // disabled button at once.
+    passFocus: (e, change) => {
+      const focused = document.activeElement === e;
+      change();
+      if (!focused || (!e.disabled && e.style.visibility !== 'hidden')) {
+        return;
+      }
+      const buttons = Array.from(document.querySelectorAll('#window button'));
+      const at = buttons.indexOf(e);
+      const next = buttons.slice(at + 1).concat(buttons.slice(0, at))
+        .find((b) => !b.disabled && b.style.visibility !== 'hidden');
+      if (next) {
+        next.focus();
+      } else {
+        e.blur();
+      }
+    },
     // Calls the program with a handle. End, or a run-time error, ends the
     // game where it is raised and abandons the call (km_abandon): its
     // stack is unwound to here, and the program goes on from its state.
@@ -69,16 +90,13 @@ mergeInto(LibraryManager.library, {
   km_visible__deps: ['$km'],
   km_visible: function (handle, shown) {
     const e = km.controls[handle];
-    e.style.visibility = shown ? '' : 'hidden';
-    // A button the keyboard can no longer press gives up the focus.
-    if (!shown && document.activeElement === e) {
-      e.blur();
-    }
+    km.passFocus(e, () => { e.style.visibility = shown ? '' : 'hidden'; });
   },
 
   km_enabled__deps: ['$km'],
   km_enabled: function (handle, enabled) {
-    km.controls[handle].disabled = !enabled;
+    const e = km.controls[handle];
+    km.passFocus(e, () => { e.disabled = !enabled; });
   },
 
   // The text a control shows, and the name a reader is told where that

@@ -9,6 +9,7 @@
 #include <xcb/xcb.h>
 #include <xcb/xtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -240,6 +241,29 @@ void X11Desktop::click(const Program& p, QPoint point) {
     xcb_test_fake_input(m_c, XCB_BUTTON_PRESS, 1, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
     xcb_test_fake_input(m_c, XCB_BUTTON_RELEASE, 1, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
     // Waits until the server has taken the input, as a player's click is taken.
+    free(xcb_get_input_focus_reply(m_c, xcb_get_input_focus(m_c), nullptr));
+}
+
+void X11Desktop::pressSpace(const Program& p) {
+    // The key's code in the server's keymap, and the keys to the window, as
+    // a player's would go to the window they last clicked.
+    const xcb_setup_t* setup = xcb_get_setup(m_c);
+    const int count = setup->max_keycode - setup->min_keycode + 1;
+    const Freed<xcb_get_keyboard_mapping_reply_t> map{xcb_get_keyboard_mapping_reply(
+        m_c, xcb_get_keyboard_mapping(m_c, setup->min_keycode, count), nullptr)};
+    if (!map) {
+        return;
+    }
+    const xcb_keysym_t* syms = xcb_get_keyboard_mapping_keysyms(map.reply);
+    const int perCode = map->keysyms_per_keycode;
+    const int at = int(std::find(syms, syms + count * perCode, xcb_keysym_t{0x20}) - syms);
+    if (at == count * perCode) {
+        return;
+    }
+    const auto code = static_cast<std::uint8_t>(setup->min_keycode + at / perCode);
+    xcb_set_input_focus(m_c, XCB_INPUT_FOCUS_POINTER_ROOT, p.window, XCB_CURRENT_TIME);
+    xcb_test_fake_input(m_c, XCB_KEY_PRESS, code, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+    xcb_test_fake_input(m_c, XCB_KEY_RELEASE, code, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
     free(xcb_get_input_focus_reply(m_c, xcb_get_input_focus(m_c), nullptr));
 }
 

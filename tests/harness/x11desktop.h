@@ -28,6 +28,7 @@ public:
     QString game() const override;
     QImage grab(const Program& p) override;
     void click(const Program& p, QPoint point) override;
+    void pressSpace(const Program& p) override;
     void requestClose(const Program& p) override;
     // Under Wine: the reader's client's lines, "ROLE<TAB>name" with MSAA's
     // role names (STATICTEXT, PUSHBUTTON, GRAPHIC, ALERT); empty where

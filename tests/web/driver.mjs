@@ -189,7 +189,8 @@ async function main() {
       await (options.touch ? page.touchscreen.tap(x, y) : page.mouse.click(x, y));
       process.stdout.write('ok\n');
     } else if (command === 'key') {
-      await page.keyboard.press(words[0]);
+      // Space by the key it gives, which every browser's protocol knows.
+      await page.keyboard.press(words[0] === 'Space' ? ' ' : words[0]);
       process.stdout.write('ok\n');
     } else if (command === 'names') {
       const names = options.browser === 'chromium' ? await readerNames(page) : [];
