@@ -84,7 +84,9 @@ std::string describe(const Event& e) {
                                   "tick2",  "aim",     "Konec",  "picture"};
     std::string s = names[int(e.kind)];
     if (e.kind <= Ev::Double || e.kind == Ev::Aim) {
-        s += "(" + std::to_string(e.arg) + ")";
+        s += '(';
+        s += std::to_string(e.arg);
+        s += ')';
     }
     return s;
 }
