@@ -16,30 +16,20 @@ namespace qt {
 
 using runtime::FontSpec;
 using runtime::kDefaultFont;
+using runtime::kFaceStandIns;
 using runtime::pointsToPixels;
 
 namespace {
 
-// Each face the layout names, then the faces that take its place where it is
-// missing: metric-compatible ones first; DejaVu is wider and only a last resort.
-struct StandIns {
-    const char* face;
-    const char* standIns[3];
-};
-constexpr StandIns kStandIns[] = {
-    {"MS Sans Serif", {"Liberation Sans", "Arial", "DejaVu Sans"}},
-    {"Times New Roman", {"Liberation Serif", "DejaVu Serif", nullptr}},
-};
-
 // The face each of them is drawn with, found once by installFonts().
-std::array<QString, std::size(kStandIns)>& drawnWith() {
-    static std::array<QString, std::size(kStandIns)> faces;
+std::array<QString, std::size(kFaceStandIns)>& drawnWith() {
+    static std::array<QString, std::size(kFaceStandIns)> faces;
     return faces;
 }
 
 QString faceFor(const char* named) {
-    for (std::size_t i = 0; i < std::size(kStandIns); ++i) {
-        if (std::strcmp(kStandIns[i].face, named) == 0 && !drawnWith()[i].isEmpty()) {
+    for (std::size_t i = 0; i < std::size(kFaceStandIns); ++i) {
+        if (std::strcmp(kFaceStandIns[i].face, named) == 0 && !drawnWith()[i].isEmpty()) {
             return drawnWith()[i];
         }
     }
@@ -65,18 +55,14 @@ void installFonts() {
     for (QString& family : installed) {
         family = family.section(QStringLiteral(" ["), 0, 0);  // "Face [Foundry]"
     }
-    // The face if it is installed, else its first stand-in that is; where
-    // none is, the named face, and Qt's own search.
-    for (std::size_t i = 0; i < std::size(kStandIns); ++i) {
-        const StandIns& s = kStandIns[i];
+    // The first of a face's stand-ins that is installed; where none is, the
+    // named face, and Qt's own search.
+    for (std::size_t i = 0; i < std::size(kFaceStandIns); ++i) {
+        const runtime::FaceStandIns& s = kFaceStandIns[i];
         drawnWith()[i] = QString::fromLatin1(s.face);
-        if (installed.contains(drawnWith()[i], Qt::CaseInsensitive)) {
-            continue;
-        }
-        for (const char* standIn : s.standIns) {
-            if (standIn != nullptr &&
-                installed.contains(QLatin1String(standIn), Qt::CaseInsensitive)) {
-                drawnWith()[i] = QString::fromLatin1(standIn);
+        for (const char* face : s.faces) {
+            if (face != nullptr && installed.contains(QLatin1String(face), Qt::CaseInsensitive)) {
+                drawnWith()[i] = QString::fromLatin1(face);
                 break;
             }
         }

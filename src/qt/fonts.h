@@ -15,8 +15,8 @@ namespace qt {
 
 QFont toQFont(const runtime::FontSpec& named);
 
-// Registers the faces the program carries, finds once the face each named
-// face is drawn with, and makes the layout's default font the application's.
+// Finds once the face each face the layout names is drawn with, and makes
+// the layout's default font the application's.
 void installFonts();
 
 }  // namespace qt

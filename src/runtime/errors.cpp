@@ -1,15 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Klikoman developers
 // SPDX-License-Identifier: MIT
 //
-// The run-time error type and the operations that raise it.
+// End and the operations that raise a run-time error, as C++ exceptions. A
+// build without exceptions (the page's) has its front end define them.
 #include "errors.h"
 
-#include <utility>
+#if __cpp_exceptions
 
 namespace runtime {
-
-RuntimeError::RuntimeError(int number, std::string text)
-    : m_number(number), m_text(std::move(text)) {}
 
 void raiseOverflow() {
     throw RuntimeError(kOverflowError, kOverflowText);
@@ -24,3 +22,5 @@ void End() {
 }
 
 }  // namespace runtime
+
+#endif

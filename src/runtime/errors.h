@@ -11,6 +11,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 namespace runtime {
 
@@ -18,7 +19,7 @@ namespace runtime {
 // page would carry the standard library's type machinery for its sake.
 class RuntimeError {
 public:
-    RuntimeError(int number, std::string text);
+    RuntimeError(int number, std::string text) : m_number(number), m_text(std::move(text)) {}
 
     int number() const { return m_number; }
     const std::string& text() const { return m_text; }  // UTF-8

@@ -18,4 +18,17 @@ struct FontSpec {
 // The face and size of every control that names no font of its own.
 inline constexpr FontSpec kDefaultFont{"MS Sans Serif", 8.0, false};
 
+// Each face the layout names and the faces asked for in its place, in turn,
+// until one is there: the face itself where it draws at any size (Windows'
+// "MS Sans Serif" is bitmaps of a few sizes, its outline successor is
+// "Microsoft Sans Serif"), then faces of the same metrics, then any alike.
+struct FaceStandIns {
+    const char* face;
+    const char* faces[4];  // nearest first; unused ones are null
+};
+inline constexpr FaceStandIns kFaceStandIns[] = {
+    {"MS Sans Serif", {"Microsoft Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"}},
+    {"Times New Roman", {"Times New Roman", "Liberation Serif", "DejaVu Serif"}},
+};
+
 }  // namespace runtime

@@ -170,13 +170,14 @@ mergeInto(LibraryManager.library, {
     set('aria-description', UTF8ToString(description));
   },
 
-  // The window's caption and size, in pixels of the layout.
+  // The window's caption, size (in pixels of the layout) and font.
   km_window__deps: [],
-  km_window: function (caption, width, height) {
+  km_window: function (caption, width, height, face, pixels) {
     document.title = UTF8ToString(caption);
     const s = document.getElementById('window').style;
     s.width = width + 'px';
     s.height = height + 'px';
+    s.font = `${pixels}px "${UTF8ToString(face)}"`;
   },
 
   // Stacking (handles, the first on top; buttons lie above everything

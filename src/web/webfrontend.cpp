@@ -32,7 +32,7 @@ void km_font(int handle, const char* face, int pixels, int bold);
 void km_border(int handle, int pixels);
 void km_pointer(int handle, int forbidden);
 void km_reader(int handle, int role, const char* name, const char* description, int hidden);
-void km_window(const char* caption, int width, int height);
+void km_window(const char* caption, int width, int height, const char* face, int pixels);
 void km_order(const int* stacking, int count, int readingOrder);
 void km_show(int focus);
 int km_uncover(int handle);
@@ -218,7 +218,10 @@ public:
             case Change::Caption:
             case Change::Geometry: {
                 const runtime::PixelRect client = m_form.clientRect();
-                km_window(m_form.caption().c_str(), client.width, client.height);
+                // Text in the window's font where a control names none.
+                km_window(m_form.caption().c_str(), client.width, client.height,
+                          runtime::kDefaultFont.face,
+                          runtime::pointsToPixels(runtime::kDefaultFont.points));
                 break;
             }
             case Change::Order:
@@ -293,13 +296,6 @@ EMSCRIPTEN_KEEPALIVE void km_picture_failed(int handle) {
 }
 }
 
-namespace window {
-// A page carries the picture as a file of its own beside it, not in the program.
-std::span<const unsigned char> pictureJpeg() {
-    return {};
-}
-}  // namespace window
-
 namespace runtime {
 
 namespace {
@@ -319,9 +315,6 @@ int start(const ProjectDescription& project) {
 // Built without exceptions, End and the run-time errors end the session
 // where they are raised, and the handler is abandoned: the page unwinds the
 // program's stack to the browser's call into it and never comes back to it.
-RuntimeError::RuntimeError(int number, std::string text)
-    : m_number(number), m_text(std::move(text)) {}
-
 void End() {
     g_session->end(0);
     km_abandon();

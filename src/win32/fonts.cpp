@@ -13,17 +13,6 @@ namespace win32 {
 
 namespace {
 
-// Each face the layout names, the face asked for in its place, then the
-// faces that stand in where that is missing, metric-compatible ones first.
-struct Faces {
-    const char* named;
-    const wchar_t* faces[3];
-};
-constexpr Faces kFaces[Fonts::kNamedFaces] = {
-    {"MS Sans Serif", {L"Microsoft Sans Serif", L"Liberation Sans", L"Arial"}},
-    {"Times New Roman", {L"Times New Roman", L"Liberation Serif", nullptr}},
-};
-
 LOGFONTW logFont(const wchar_t* face, int pixels, bool bold) {
     LOGFONTW lf{};
     lf.lfHeight = -pixels;  // the em, as points are measured, not the cell
@@ -58,17 +47,17 @@ Fonts::~Fonts() {
 }
 
 std::wstring Fonts::faceFor(const char* named) {
-    for (std::size_t i = 0; i < std::size(kFaces); ++i) {
-        const Faces& f = kFaces[i];
-        if (std::strcmp(f.named, named) != 0) {
+    for (std::size_t i = 0; i < std::size(runtime::kFaceStandIns); ++i) {
+        const runtime::FaceStandIns& f = runtime::kFaceStandIns[i];
+        if (std::strcmp(f.face, named) != 0) {
             continue;
         }
-        if (m_chosen[i] == nullptr) {
-            m_chosen[i] = f.faces[0];  // where none is there, the system's font mapper chooses
+        if (m_chosen[i].empty()) {
+            m_chosen[i] = widen(f.faces[0]);  // where none is there, the font mapper chooses
             HDC dc = CreateCompatibleDC(nullptr);
-            for (const wchar_t* candidate : f.faces) {
-                if (candidate && installed(dc, candidate)) {
-                    m_chosen[i] = candidate;
+            for (const char* candidate : f.faces) {
+                if (candidate && installed(dc, widen(candidate).c_str())) {
+                    m_chosen[i] = widen(candidate);
                     break;
                 }
             }

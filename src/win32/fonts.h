@@ -10,6 +10,7 @@
 // twins of Windows' faces, which the system provides; the game carries none.
 #pragma once
 
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -27,8 +28,6 @@ public:
 
     // The font for a spec at a DPI; kept until the fonts go.
     HFONT get(const runtime::FontSpec& spec, int dpi);
-    // How many faces the layout names: MS Sans Serif, Times New Roman.
-    static constexpr int kNamedFaces = 2;
 
 private:
     struct Made {
@@ -42,7 +41,8 @@ private:
     std::wstring faceFor(const char* named);
 
     std::vector<Made> m_made;
-    const wchar_t* m_chosen[kNamedFaces] = {};  // for each face the layout names, once found
+    // For each face the layout names, once found.
+    std::wstring m_chosen[std::size(runtime::kFaceStandIns)];
 };
 
 }  // namespace win32
