@@ -104,6 +104,30 @@ LRESULT Accessible::answer(WPARAM wParam) {
     return fromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(this));
 }
 
+void markLiveRegion(HWND window) {
+    // oleacc's annotation of a window's object, the one way a program on
+    // Active Accessibility sets a UI Automation property (Windows 7 on).
+    static constexpr GUID kServices{
+        0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
+    static constexpr GUID kServicesInterface{
+        0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
+    static constexpr GUID kLiveSetting{
+        0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+    constexpr long kPolite = 1;
+    using Create = HRESULT WINAPI(REFCLSID, IUnknown*, DWORD, REFIID, void**);
+    static auto* create = systemFunction<Create>(L"ole32.dll", "CoCreateInstance");
+    IAccPropServices* services = nullptr;
+    if (!create || !enterApartment() ||
+        FAILED(create(kServices, nullptr, CLSCTX_INPROC_SERVER, kServicesInterface,
+                      reinterpret_cast<void**>(&services)))) {
+        return;
+    }
+    VARIANT polite;
+    setI4(&polite, kPolite);
+    services->SetHwndProp(window, DWORD(OBJID_CLIENT), CHILDID_SELF, kLiveSetting, polite);
+    services->Release();
+}
+
 void Accessible::detach() {
     m_form = nullptr;
     m_control = nullptr;

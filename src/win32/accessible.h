@@ -94,4 +94,8 @@ private:
     LONG m_references = 1;
 };
 
+// Marks a window's client as a live region that UI Automation's readers read
+// politely, whole, as it changes; the window raises the event itself.
+void markLiveRegion(HWND window);
+
 }  // namespace win32

@@ -1,20 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Klikoman developers
 // SPDX-License-Identifier: MIT
 //
-// The controls' and the timers' peers: labels as child windows of the game's
-// own class, buttons as the system's, outlines and the picture drawn by the
-// window, timers as the window's system timers.
+// The peers of the controls with windows of their own, and of the timers:
+// labels as child windows of the game's own class, buttons as the system's,
+// timers as the window's system timers. Outlines and the picture, which the
+// window draws, are in drawnpeers.cpp.
 #include "system.h"  // windows.h, which the system's other headers need first
 
 #include <commctrl.h>
 
-#include <algorithm>
-
 #include "accessible.h"
 #include "fonts.h"
 #include "peers.h"
-#include "picture.h"
-#include "runtime/errors.h"
 
 namespace win32 {
 
@@ -30,7 +27,7 @@ int nextId() {
     return ++id;
 }
 
-HWND makeLabelWindow(HWND parent, LabelPeer* peer) {
+HWND makeLabelWindow(HWND parent) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     static const bool registered = [instance] {
         WNDCLASSEXW c{};
@@ -44,7 +41,7 @@ HWND makeLabelWindow(HWND parent, LabelPeer* peer) {
     }();
     (void)registered;
     return CreateWindowExW(0, kLabelClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0,
-                           parent, reinterpret_cast<HMENU>(INT_PTR(nextId())), instance, peer);
+                           parent, reinterpret_cast<HMENU>(INT_PTR(nextId())), instance, nullptr);
 }
 
 HWND makeButtonWindow(HWND parent) {
@@ -120,7 +117,7 @@ void ControlPeer::nameChanged() const {
 // Label
 
 LabelPeer::LabelPeer(runtime::Label& label)
-    : ControlPeer(label, makeLabelWindow(parentOf(label), this)) {}
+    : ControlPeer(label, makeLabelWindow(parentOf(label))) {}
 
 void LabelPeer::changed(Change what) {
     switch (what) {
@@ -133,6 +130,10 @@ void LabelPeer::changed(Change what) {
             if (label().readerName() != m_readerName) {
                 m_readerName = label().readerName();
                 nameChanged();
+                if (live() && IsWindowVisible(m_hwnd)) {
+                    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, m_hwnd, OBJID_CLIENT,
+                                   CHILDID_SELF);
+                }
             }
             break;
         case Change::Look:
@@ -190,10 +191,8 @@ void LabelPeer::paint(HDC dc) const {
 }
 
 LRESULT CALLBACK LabelPeer::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* created = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created->lpCreateParams));
-    }
+    // The window reaches its peer once ControlPeer's constructor has set it;
+    // what comes while the window is made gets the system's answer.
     auto* peer = reinterpret_cast<LabelPeer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (peer == nullptr) {
         return DefWindowProcW(hwnd, message, wParam, lParam);
@@ -227,6 +226,12 @@ LRESULT CALLBACK LabelPeer::procedure(HWND hwnd, UINT message, WPARAM wParam, LP
             peer->m_pressed = false;
             return 0;
         case WM_GETOBJECT:
+            // Marked when a reader first asks, before the answer: oleacc loads
+            // for readers alone.
+            if (peer->live() && !peer->m_markedLive) {
+                peer->m_markedLive = true;
+                markLiveRegion(hwnd);
+            }
             if (static_cast<LONG>(lParam) == OBJID_CLIENT && !peer->label().hiddenFromReaders()) {
                 return peer->accessible()->answer(wParam);
             }
@@ -285,6 +290,9 @@ void ButtonPeer::rescale() {
 
 LRESULT CALLBACK ButtonPeer::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR, DWORD_PTR data) {
+    if (message == WM_NCDESTROY) {  // the window's last message: the subclass goes with it
+        RemoveWindowSubclass(hwnd, procedure, 0);
+    }
     // A reader asking the button itself gets what the window's list gives it.
     if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
         auto* peer = reinterpret_cast<ButtonPeer*>(data);
@@ -293,94 +301,6 @@ LRESULT CALLBACK ButtonPeer::procedure(HWND hwnd, UINT message, WPARAM wParam, L
         }
     }
     return DefSubclassProc(hwnd, message, wParam, lParam);
-}
-
-// Shape
-
-ShapePeer::ShapePeer(runtime::Shape& shape) : ControlPeer(shape, nullptr) {}
-
-void ShapePeer::changed(Change) {
-    // Whatever changed, the old place and the new are drawn again.
-    form().redraw(m_drawn);
-    m_drawn = m_control.visible() ? rect() : RECT{};
-    form().redraw(m_drawn);
-}
-
-void ShapePeer::draw(HDC dc, POINT offset) {
-    if (!m_control.visible()) {
-        return;
-    }
-    RECT r = rect();
-    OffsetRect(&r, offset.x, offset.y);
-    const int w = r.right - r.left;
-    const int h = r.bottom - r.top;
-    const int b =
-        std::max(1, form().scale()(static_cast<runtime::Shape&>(m_control).borderWidth()));
-    // An unfilled rectangle in the text colour, its border inside the control.
-    HBRUSH line = GetSysColorBrush(COLOR_WINDOWTEXT);
-    const RECT strips[] = {{r.left, r.top, r.right, r.top + std::min(b, h)},
-                           {r.left, r.bottom - std::min(b, h), r.right, r.bottom},
-                           {r.left, r.top, r.left + std::min(b, w), r.bottom},
-                           {r.right - std::min(b, w), r.top, r.right, r.bottom}};
-    for (const RECT& strip : strips) {
-        FillRect(dc, &strip, line);
-    }
-}
-
-// Image
-
-ImagePeer::ImagePeer(runtime::Image& image) : ControlPeer(image, nullptr) {}
-
-ImagePeer::~ImagePeer() = default;
-
-bool ImagePeer::forbidsPointer() const {
-    return image().pointer() == runtime::Pointer::Forbidden;
-}
-
-void ImagePeer::changed(Change what) {
-    if (what == Change::Look) {
-        return;  // the pointer, which the window asks for as it moves
-    }
-    if (what == Change::Picture) {
-        m_picture = std::make_unique<Picture>(image().picture());
-        m_reported = false;
-    }
-    if (!image().takesClicks()) {
-        form().forgetPress(*this);  // hidden or shrunk to nothing mid-click: missed
-    }
-    form().redraw(m_drawn);
-    m_drawn = image().visible() ? rect() : RECT{};
-    form().redraw(m_drawn);
-    decodeIfUncovered();
-}
-
-void ImagePeer::decodeIfUncovered() {
-    if (!m_picture || !image().visible() || image().pixelRect().empty() ||
-        !image().form().shown() || m_reported) {
-        return;
-    }
-    if (!m_picture->ensureDecoded() && m_picture->undecodable()) {
-        m_reported = true;  // once
-        runtime::raisePictureError();
-    }
-}
-
-void ImagePeer::draw(HDC dc, POINT offset) {
-    // A picture shown from the start decodes here; one that cannot be shows
-    // nothing, and is reported when it next changes, in a handler.
-    if (!m_picture || !image().visible() || !m_picture->ensureDecoded()) {
-        return;
-    }
-    RECT r = rect();
-    OffsetRect(&r, offset.x, offset.y);
-    // Its natural size from the control's top-left corner, clipped to the control.
-    const Scale& scale = form().scale();
-    const SIZE natural = m_picture->size();
-    const RECT whole{r.left, r.top, r.left + scale(natural.cx), r.top + scale(natural.cy)};
-    const int saved = SaveDC(dc);
-    IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
-    m_picture->draw(dc, whole);
-    RestoreDC(dc, saved);
 }
 
 // Timer

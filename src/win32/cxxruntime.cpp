@@ -46,3 +46,23 @@ void __throw_bad_function_call() {
     std::abort();
 }
 }  // namespace std
+
+// The record of the exceptions in flight, which the library keeps per thread.
+// The game throws on its one thread only (End and its run-time errors), so
+// one record does; the library's thread-local one would bring the emulation
+// of thread-local storage that MinGW-w64's win32 thread model builds on
+// locks and TLS slots. The layout is the Itanium C++ ABI's.
+namespace __cxxabiv1 {
+struct __cxa_exception;
+struct __cxa_eh_globals {
+    __cxa_exception* caughtExceptions;
+    unsigned int uncaughtExceptions;
+};
+extern "C" __cxa_eh_globals* __cxa_get_globals() noexcept {
+    static __cxa_eh_globals globals;
+    return &globals;
+}
+extern "C" __cxa_eh_globals* __cxa_get_globals_fast() noexcept {
+    return __cxa_get_globals();
+}
+}  // namespace __cxxabiv1

@@ -64,7 +64,11 @@ FormPeer::FormPeer(runtime::Form& form) : m_form(form), m_fonts(std::make_unique
     registerClass(instance);
     // At the platform's default place; the size follows from the form's.
     m_hwnd = CreateWindowExW(0, kClass, L"", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                             CW_USEDEFAULT, nullptr, nullptr, instance, this);
+                             CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+    // Only now does the window reach this peer: the form makes its peer
+    // before its own controls' lists, which a message sent while the window
+    // is made (a reader's hook may ask for its object) would otherwise read.
+    SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     m_scale.dpi = dpiOf(m_hwnd);
 }
 
@@ -171,6 +175,13 @@ void FormPeer::redraw(const RECT& area) const {
 }
 
 ControlPeer* FormPeer::drawnAt(POINT point) const {
+    // The children lie above all the window draws, and a point on one is
+    // that child's even when it is disabled and the system hands its clicks
+    // and pointer to the window instead.
+    if (HWND child = ChildWindowFromPointEx(m_hwnd, point, CWP_SKIPINVISIBLE);
+        child && child != m_hwnd) {
+        return nullptr;
+    }
     for (runtime::Control* control : m_form.stacking()) {
         ControlPeer* peer = ControlPeer::of(*control);
         const RECT r = peer->rect();
@@ -347,12 +358,6 @@ LRESULT FormPeer::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK FormPeer::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* peer =
-            static_cast<FormPeer*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        peer->m_hwnd = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(peer));
-    }
     auto* peer = reinterpret_cast<FormPeer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     return peer ? peer->handle(message, wParam, lParam)
                 : DefWindowProcW(hwnd, message, wParam, lParam);

@@ -127,12 +127,17 @@ public:
 
 private:
     runtime::Label& label() const { return static_cast<runtime::Label&>(m_control); }
+    // A count read with what it counts (the score) is told as it changes.
+    bool live() const {
+        return !label().accessiblePrefix().empty() && !label().hiddenFromReaders();
+    }
     void paint(HDC dc) const;
     void forgetPress();
     std::wstring m_text;
     std::string m_readerName;  // as a reader was last told
     bool m_pressed = false;
-    HFONT m_font = nullptr;  // the fonts' own
+    bool m_markedLive = false;  // for UI Automation, when a reader first asks
+    HFONT m_font = nullptr;     // the fonts' own
 };
 
 class ButtonPeer : public ControlPeer {

@@ -89,13 +89,14 @@ bool g_states = false;
 DWORD g_game = 0;  // the game's process
 
 void CALLBACK heard(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
-    const wchar_t* name = event == EVENT_OBJECT_SHOW          ? L"SHOW"
-                          : event == EVENT_OBJECT_HIDE        ? L"HIDE"
-                          : event == EVENT_OBJECT_NAMECHANGE  ? L"NAMECHANGE"
-                          : event == EVENT_SYSTEM_ALERT       ? L"ALERT"
-                          : event == EVENT_OBJECT_FOCUS       ? L"FOCUS"
-                          : event == EVENT_OBJECT_STATECHANGE ? L"STATECHANGE"
-                                                              : nullptr;
+    const wchar_t* name = event == EVENT_OBJECT_SHOW                ? L"SHOW"
+                          : event == EVENT_OBJECT_HIDE              ? L"HIDE"
+                          : event == EVENT_OBJECT_NAMECHANGE        ? L"NAMECHANGE"
+                          : event == EVENT_SYSTEM_ALERT             ? L"ALERT"
+                          : event == EVENT_OBJECT_FOCUS             ? L"FOCUS"
+                          : event == EVENT_OBJECT_STATECHANGE       ? L"STATECHANGE"
+                          : event == EVENT_OBJECT_LIVEREGIONCHANGED ? L"LIVEREGION"
+                                                                    : nullptr;
     DWORD process = 0;
     GetWindowThreadProcessId(hwnd, &process);
     if (name == nullptr || process != g_game) {
