@@ -12,7 +12,7 @@
 // and no request ends it. `make serve-web` runs it; the browser
 // tests and the load figures start it in their own process.
 // Usage: node serve-web.mjs FOLDER [PORT]   (port 8080; 0 picks a free one)
-import { promises as fs } from 'node:fs';
+import { constants as fsConstants, promises as fs } from 'node:fs';
 import { createServer } from 'node:http';
 import path from 'node:path';
 import { pipeline } from 'node:stream/promises';
@@ -101,7 +101,8 @@ async function open(root, file, accepted) {
     if (copy === null) {
       continue;
     }
-    const handle = await fs.open(copy);
+    // Without waiting: a pipe or a device opens at once, and is no file.
+    const handle = await fs.open(copy, fsConstants.O_RDONLY | fsConstants.O_NONBLOCK);
     const stat = await handle.stat();
     if (stat.isFile()) {
       return { handle, file: target, size: stat.size, encoding };

@@ -3,22 +3,20 @@
 //
 // Application set-up and the start operation of the Qt front end. The game
 // takes nothing from outside but clicks and keys on its window: no
-// command-line argument reaches Qt, on Linux no session bus is started on the
+// command-line argument reaches Qt, no session bus is started on the
 // game's behalf, and a start that cannot open a window ends with the game's
 // line and Qt's reasons instead of an abort. Every way the program ends
 // leaves through one exit.
 #include "runtime/application.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QApplication>
 #include <QByteArray>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
 #include <vector>
-#ifdef Q_OS_LINUX
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 #include "fonts.h"
 #include "qtfrontend.h"
@@ -30,7 +28,6 @@ namespace qt {
 
 namespace {
 
-#ifdef Q_OS_LINUX
 // Without a session bus address, libdbus would fork dbus-launch to start a
 // bus that outlives the game. A bus the desktop set, or the user's own bus
 // socket (one the user owns, as libdbus requires), is still used: screen
@@ -59,22 +56,16 @@ void paintWithoutSharedMemory() {
         qputenv("QT_XCB_NO_MITSHM", "1");
     }
 }
-#endif
 
 // What stands between the player and a window, in the game's words: a guess,
 // followed by Qt's own reasons.
 QString whyNoWindow() {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-#ifdef Q_OS_LINUX
     const bool known = platform.startsWith("xcb") || platform.startsWith("wayland");
-#else
-    const bool known = platform.startsWith("windows") || platform.startsWith("wasm");
-#endif
     if (!platform.isEmpty() && !known) {
         return QStringLiteral("the platform \"%1\" (QT_QPA_PLATFORM) cannot be used")
             .arg(QString::fromLocal8Bit(platform));
     }
-#ifdef Q_OS_LINUX
     const QByteArray display = qgetenv("DISPLAY");
     const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
     if (display.isEmpty() && wayland.isEmpty()) {
@@ -82,9 +73,6 @@ QString whyNoWindow() {
     }
     return QStringLiteral("the display %1 does not answer")
         .arg(QString::fromLocal8Bit(display.isEmpty() ? wayland : display));
-#else
-    return QStringLiteral("Qt's platform plugin cannot be used");
-#endif
 }
 
 // Qt's messages while it looks for a window system are held back: if none
@@ -174,10 +162,8 @@ void prepareApplication(const runtime::ProjectDescription& project) {
 namespace runtime {
 
 int start(const ProjectDescription& project) {
-#ifdef Q_OS_LINUX
     qt::keepToTheSessionBusThatExists();
     qt::paintWithoutSharedMemory();
-#endif
     // Qt reads options such as -platform and -stylesheet from its arguments;
     // it gets only the program's name, which must outlive the application.
     static QByteArray name(project.desktopName);

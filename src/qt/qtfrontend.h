@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Klikoman developers
 // SPDX-License-Identifier: MIT
 //
-// The Linux desktop's front end (and, until they have their own, the
-// Windows build's and the page's): the runtime's windows and controls as Qt
+// The Linux desktop's front end: the runtime's windows and controls as Qt
 // widgets, its timers as Qt's precise timers, the end as the event loop's
 // end and the run-time error report as a message box of the game's window.
 #pragma once

@@ -6,7 +6,8 @@
 // to a secret it must never send or give away. Run by CTest with node's own
 // test runner.
 import assert from 'node:assert/strict';
-import { mkdtempSync, mkdirSync, symlinkSync, writeFileSync } from 'node:fs';
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, mkdirSync, rmSync, symlinkSync, writeFileSync } from 'node:fs';
 import { request } from 'node:http';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
@@ -17,9 +18,10 @@ import { serve } from '../../scripts/serve-web.mjs';
 const kSecret = 'the secret outside the folder';
 let server;
 let port;
+let top;
 
 before(async () => {
-  const top = mkdtempSync(path.join(tmpdir(), 'klikoman-serve-'));
+  top = mkdtempSync(path.join(tmpdir(), 'klikoman-serve-'));
   const folder = path.join(top, 'page');
   mkdirSync(folder);
   writeFileSync(path.join(top, 'secret'), kSecret);
@@ -32,11 +34,15 @@ before(async () => {
   file('game.js.br', 'script, brotli');
   file('game.js.gz', 'script, gzip');
   linkOut('leak.txt');  // a file that leads out
+  execFileSync('mkfifo', [path.join(folder, 'pipe.txt')]);  // no file: opening it would wait
   server = await serve(folder);
   port = server.address().port;
 });
 
-after(() => server.close());
+after(() => {
+  server.close();
+  rmSync(top, { recursive: true });
+});
 
 // Sends a request with the path exactly as written.
 function get(target, { method = 'GET', encoding } = {}) {
@@ -54,13 +60,14 @@ function get(target, { method = 'GET', encoding } = {}) {
   });
 }
 
-test('no file outside the folder is sent, through a link or a compressed copy', async () => {
+test('no file outside the folder is sent, through a link or a compressed copy', { timeout: 10000 }, async () => {
   for (const [target, encoding] of [['/', 'br'], ['/index.html', 'br, gzip'],
     ['/leak.txt', 'br, gzip'], ['/leak.txt', undefined]]) {
     const answer = await get(target, { encoding });
     assert.ok(!answer.body.includes(kSecret), `${target} (${encoding}) sent the secret`);
   }
   assert.equal((await get('/leak.txt')).status, 404);
+  assert.equal((await get('/pipe.txt')).status, 404);
   // The copy that leads out is passed over for the next the browser takes.
   const page = await get('/', { encoding: 'br, gzip' });
   assert.equal(page.headers['content-encoding'], 'gzip');
