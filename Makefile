@@ -131,9 +131,9 @@ tests/web/node_modules: tests/web/package-lock.json
 	touch $@
 
 # The real-window test again, on the page: in Chromium with a mouse, in
-# Chromium with touch on a phone, in Chromium by the keyboard alone, and in
-# Firefox ESR.
-WEB_RUNS = chromium chromium:388x844@2:touch chromium:keyboard firefox
+# Chromium with touch on a phone (played offline after a first visit), in
+# Chromium by the keyboard alone, and in Firefox ESR.
+WEB_RUNS = chromium chromium:388x844@2:touch:offline chromium:keyboard firefox
 test-web: web build tests/web/node_modules
 	@for run in $(WEB_RUNS); do \
 		echo "test-web: $$run"; \

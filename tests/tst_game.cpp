@@ -221,6 +221,8 @@ TEST(Game, hitAtLimitShouldReportOverflowAndEnd) {
     EXPECT_EQ(g.frontend.exitStatus(), 1);
     EXPECT_EQ(g.score().caption(), "32767");
     EXPECT_EQ(g.picture().height(), height);
+    g.session.end(0);  // the window closed while the report is open
+    EXPECT_EQ(g.frontend.exitStatus(), 1);
 }
 
 /** A screen reader hears the game in Czech: each square by its cell as it

@@ -17,12 +17,14 @@ self.addEventListener('activate', (event) => {
     .then(() => self.clients.claim()));
 });
 
-// The page's files from the cache, the rest (nothing else is asked for) from
-// the network.
+// The page's files from the cache, the rest from the network; offline, a
+// visit to the page by another address of it (index.html) gets the page.
 self.addEventListener('fetch', (event) => {
-  if (event.request.method === 'GET') {
-    event.respondWith(caches.open(kCache)
-      .then((cache) => cache.match(event.request, { ignoreSearch: true }))
-      .then((kept) => kept || fetch(event.request)));
+  const request = event.request;
+  if (request.method === 'GET') {
+    event.respondWith(caches.open(kCache).then((cache) => cache
+      .match(request, { ignoreSearch: true })
+      .then((kept) => kept || fetch(request).catch((error) =>
+        (request.mode === 'navigate' ? cache.match('.') : Promise.reject(error))))));
   }
 });

@@ -194,7 +194,9 @@ private:
 // A picture drawn at its natural size from the control's top-left corner and
 // clipped to the control's current width and height. A front end decodes it
 // only when a part of it is first uncovered, and raises the picture error
-// there, inside the handler that uncovered it, if it cannot.
+// there, inside the handler that uncovered it, if it cannot; a page, whose
+// browser fetches and decodes it meanwhile, raises it when the browser
+// reports the failure, as a notification of its own.
 class Image : public Control {
 public:
     explicit Image(Form& form);

@@ -52,7 +52,7 @@ public:
         handler();
 #endif
     }
-    // Ends the program with `status`, as End does (0).
+    // Ends the program with `status`, as End does (0); the first end decides.
     void end(int status);
     // Reports a run-time error through the front end and ends the program
     // with kErrorExitStatus.

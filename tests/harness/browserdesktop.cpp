@@ -6,8 +6,9 @@
 // 127.0.0.1, opens it headless and answers one line per request: the
 // window's pixels, a click, a key. KLIKOMAN_BROWSER names the browser and
 // the run's options, colon-separated: chromium or firefox, then a viewport
-// (388x844@2: CSS pixels and device ratio), touch (taps, not clicks), or
-// keyboard (no pointer: the keys alone). The window is the page's window
+// (388x844@2: CSS pixels and device ratio), touch (taps, not clicks),
+// offline (played after a first visit with no server) or keyboard (no
+// pointer: the keys alone). The window is the page's window
 // element; the driver's process ends with the game's status when the page
 // says the game has ended, as a desktop program's does when it exits.
 #include <QJsonArray>
@@ -24,8 +25,8 @@ public:
                                     .split(u':', Qt::SkipEmptyParts);
         m_options = {QStringLiteral("--browser"), run.value(0, QStringLiteral("chromium"))};
         for (const QString& option : run.mid(1)) {
-            if (option == QLatin1String("touch")) {
-                m_options << QStringLiteral("--touch");
+            if (option == QLatin1String("touch") || option == QLatin1String("offline")) {
+                m_options << QStringLiteral("--") + option;
             } else if (option == QLatin1String("keyboard")) {
                 m_keyboard = true;
             } else {

@@ -17,8 +17,10 @@
 // page shows it; a grab has the device pixels the window covers. When the
 // page says the game has ended, the driver exits with the game's status, or
 // 3 if the page stored anything but its own files.
+// With --offline the page is played after a first visit with the server
+// gone, from what its service worker keeps.
 // Usage: node driver.mjs FOLDER --window WxH [--browser B] [--viewport WxH@R]
-//                               [--touch] [--scale S]
+//                               [--touch] [--scale S] [--offline]
 import { readdirSync } from 'node:fs';
 import readline from 'node:readline';
 import { pathToFileURL } from 'node:url';
@@ -144,6 +146,21 @@ async function main() {
     await quit(2);
   });
   const { page } = opened;
+  if (args.includes('--offline')) {
+    // Once the service worker has the page, the server goes, and the page
+    // is opened again as a player with no network opens it.
+    await page.evaluate(() => navigator.serviceWorker.ready.then(() =>
+      navigator.serviceWorker.controller || new Promise((resolve) =>
+        navigator.serviceWorker.addEventListener('controllerchange', resolve, { once: true }))));
+    server.close();
+    server.closeAllConnections();
+    await page.reload();
+    await page.waitForFunction(() => !document.getElementById('window').hidden,
+      { timeout: kWait }).catch(async (error) => {
+      process.stderr.write(`driver: offline: ${error.message}\n`);
+      await quit(2);
+    });
+  }
   const ended = new Promise((resolve) => {
     page.exposeFunction('__klikomanEnded', resolve).then(() => page.evaluate(() =>
       addEventListener('klikoman-ended', (event) => window.__klikomanEnded(event.detail))));
