@@ -68,7 +68,8 @@ void QtFrontend::end(int status) {
 
 void QtFrontend::report(const std::string& title, const std::string& message) {
     // A line for whoever started the game from a terminal, then the box.
-    std::fprintf(stderr, "klikoman: %s\n", QString(fromUtf8(message)).simplified().toLocal8Bit().constData());
+    std::fprintf(stderr, "klikoman: %s\n",
+                 QString(fromUtf8(message)).simplified().toLocal8Bit().constData());
     std::fflush(stderr);
     QMessageBox::critical(programWindow(), fromUtf8(title), fromUtf8(message));
 }

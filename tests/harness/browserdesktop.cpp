@@ -112,8 +112,7 @@ QImage BrowserDesktop::grab(const Program& p) {
         return {};
     }
     // At a device scale the window covers that many pixels per CSS pixel.
-    const QRect window(answer[1].toInt(), answer[2].toInt(), answer[3].toInt(),
-                       answer[4].toInt());
+    const QRect window(answer[1].toInt(), answer[2].toInt(), answer[3].toInt(), answer[4].toInt());
     return QImage::fromData(QByteArray::fromBase64(answer[5]), "PNG")
         .copy(window)
         .convertToFormat(QImage::Format_RGB32);
