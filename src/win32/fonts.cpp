@@ -68,18 +68,18 @@ std::wstring Fonts::faceFor(const char* named) {
     return widen(named);  // a face the layout does not name is asked for as it is
 }
 
-HFONT Fonts::get(const runtime::FontSpec& spec, int dpi) {
+HFONT Fonts::get(const runtime::FontSpec& wanted, int dpi) {
     for (const Made& m : m_made) {
-        if (m.dpi == dpi && m.points == spec.points && m.bold == spec.bold &&
-            std::strcmp(m.face, spec.face) == 0) {
+        if (m.dpi == dpi && m.points == wanted.points && m.bold == wanted.bold &&
+            std::strcmp(m.face, wanted.face) == 0) {
             return m.font;
         }
     }
     // The layout's pixel size at 96 dpi, scaled as every other size is.
-    const int pixels = Scale{dpi}(runtime::pointsToPixels(spec.points));
-    const LOGFONTW lf = logFont(faceFor(spec.face).c_str(), pixels, spec.bold);
+    const int pixels = Scale{dpi}(runtime::pointsToPixels(wanted.points));
+    const LOGFONTW lf = logFont(faceFor(wanted.face).c_str(), pixels, wanted.bold);
     HFONT font = CreateFontIndirectW(&lf);
-    m_made.push_back({spec.face, spec.points, spec.bold, dpi, font});
+    m_made.push_back({wanted.face, wanted.points, wanted.bold, dpi, font});
     return font;
 }
 

@@ -26,8 +26,8 @@ public:
     Fonts& operator=(const Fonts&) = delete;
     ~Fonts();
 
-    // The font for a spec at a DPI; kept until the fonts go.
-    HFONT get(const runtime::FontSpec& spec, int dpi);
+    // The font the layout names, at a DPI; kept until the fonts go.
+    HFONT get(const runtime::FontSpec& wanted, int dpi);
 
 private:
     struct Made {
