@@ -126,6 +126,11 @@ void drawsForm(QWidget* widget, const runtime::Form& form) {
     widget->setProperty(kForm, quintptr(&form));
 }
 
+void drawsNothing(QWidget* widget) {
+    widget->setProperty(kControl, QVariant());
+    widget->setProperty(kForm, QVariant());
+}
+
 const runtime::Control* controlOf(const QObject* object) {
     return reinterpret_cast<const runtime::Control*>(object->property(kControl).value<quintptr>());
 }

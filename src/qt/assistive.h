@@ -25,6 +25,9 @@ namespace qt {
 // Ties a widget to the control or the window it draws.
 void drawsControl(QWidget* widget, const runtime::Control& control);
 void drawsForm(QWidget* widget, const runtime::Form& form);
+// Unties it, before it goes: a widget destroyed with the focus tells readers,
+// who must not reach a control or window already being destroyed.
+void drawsNothing(QWidget* widget);
 // The control a widget draws, or null.
 const runtime::Control* controlOf(const QObject* object);
 

@@ -43,6 +43,10 @@ WindowPeer::WindowPeer(runtime::Form& form) : m_form(form), m_widget(std::make_u
     drawsForm(m_widget.get(), form);
 }
 
+WindowPeer::~WindowPeer() {
+    drawsNothing(m_widget.get());
+}
+
 void WindowPeer::changed(Change what) {
     switch (what) {
         case Change::Caption:
@@ -85,7 +89,10 @@ ControlPeer::ControlPeer(runtime::Control& control, QWidget* widget)
 }
 
 ControlPeer::~ControlPeer() {
-    delete m_widget.data();  // unless its window went first
+    if (m_widget) {  // unless its window went first
+        drawsNothing(m_widget);
+        delete m_widget.data();
+    }
 }
 
 QWidget* ControlPeer::parentFor(const runtime::Control& control) {

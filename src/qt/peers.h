@@ -19,6 +19,7 @@ namespace qt {
 class WindowPeer : public runtime::Peer {
 public:
     explicit WindowPeer(runtime::Form& form);
+    ~WindowPeer() override;
     void changed(runtime::Change what) override;
     QWidget* widget() const { return m_widget.get(); }
 
