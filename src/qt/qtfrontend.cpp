@@ -34,30 +34,6 @@ QtFrontend::QtFrontend() {
     installAccessibility();
 }
 
-std::unique_ptr<runtime::Peer> QtFrontend::window(runtime::Form& form) {
-    return std::make_unique<WindowPeer>(form);
-}
-
-std::unique_ptr<runtime::Peer> QtFrontend::label(runtime::Label& label) {
-    return std::make_unique<LabelPeer>(label);
-}
-
-std::unique_ptr<runtime::Peer> QtFrontend::button(runtime::CommandButton& button) {
-    return std::make_unique<ButtonPeer>(button);
-}
-
-std::unique_ptr<runtime::Peer> QtFrontend::shape(runtime::Shape& shape) {
-    return std::make_unique<ShapePeer>(shape);
-}
-
-std::unique_ptr<runtime::Peer> QtFrontend::image(runtime::Image& image) {
-    return std::make_unique<ImagePeer>(image);
-}
-
-std::unique_ptr<runtime::Peer> QtFrontend::timer(runtime::Timer& timer) {
-    return std::make_unique<TimerPeer>(timer);
-}
-
 void QtFrontend::end(int status) {
     // Windows vanish at once; the loop returns when this notification is done.
     for (QWidget* window : QApplication::topLevelWidgets()) {

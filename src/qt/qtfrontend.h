@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "peers.h"
 #include "runtime/application.h"
 #include "runtime/frontend.h"
 
@@ -17,16 +18,11 @@ class QWidget;
 
 namespace qt {
 
-class QtFrontend : public runtime::Frontend {
+class QtFrontend
+    : public runtime::PeersOf<WindowPeer, LabelPeer, ButtonPeer, ShapePeer, ImagePeer, TimerPeer> {
 public:
     QtFrontend();
 
-    std::unique_ptr<runtime::Peer> window(runtime::Form& form) override;
-    std::unique_ptr<runtime::Peer> label(runtime::Label& label) override;
-    std::unique_ptr<runtime::Peer> button(runtime::CommandButton& button) override;
-    std::unique_ptr<runtime::Peer> shape(runtime::Shape& shape) override;
-    std::unique_ptr<runtime::Peer> image(runtime::Image& image) override;
-    std::unique_ptr<runtime::Peer> timer(runtime::Timer& timer) override;
     void end(int status) override;
     void report(const std::string& title, const std::string& message) override;
 

@@ -37,4 +37,28 @@ public:
     virtual void report(const std::string& title, const std::string& message) = 0;
 };
 
+// A front end whose peer of each kind is a class made from the component
+// alone: it names the classes, and writes only the end and the report.
+template <class WindowPeer, class LabelPeer, class ButtonPeer, class ShapePeer, class ImagePeer,
+          class TimerPeer>
+class PeersOf : public Frontend {
+public:
+    std::unique_ptr<Peer> window(Form& form) override { return std::make_unique<WindowPeer>(form); }
+    std::unique_ptr<Peer> label(Label& label) override {
+        return std::make_unique<LabelPeer>(label);
+    }
+    std::unique_ptr<Peer> button(CommandButton& button) override {
+        return std::make_unique<ButtonPeer>(button);
+    }
+    std::unique_ptr<Peer> shape(Shape& shape) override {
+        return std::make_unique<ShapePeer>(shape);
+    }
+    std::unique_ptr<Peer> image(Image& image) override {
+        return std::make_unique<ImagePeer>(image);
+    }
+    std::unique_ptr<Peer> timer(Timer& timer) override {
+        return std::make_unique<TimerPeer>(timer);
+    }
+};
+
 }  // namespace runtime

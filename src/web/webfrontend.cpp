@@ -249,26 +249,9 @@ private:
     runtime::Form& m_form;
 };
 
-class WebFrontend : public runtime::Frontend {
+class WebFrontend
+    : public runtime::PeersOf<WindowPeer, LabelPeer, ButtonPeer, ShapePeer, ImagePeer, TimerPeer> {
 public:
-    std::unique_ptr<runtime::Peer> window(runtime::Form& form) override {
-        return std::make_unique<WindowPeer>(form);
-    }
-    std::unique_ptr<runtime::Peer> label(runtime::Label& label) override {
-        return std::make_unique<LabelPeer>(label);
-    }
-    std::unique_ptr<runtime::Peer> button(runtime::CommandButton& button) override {
-        return std::make_unique<ButtonPeer>(button);
-    }
-    std::unique_ptr<runtime::Peer> shape(runtime::Shape& shape) override {
-        return std::make_unique<ShapePeer>(shape);
-    }
-    std::unique_ptr<runtime::Peer> image(runtime::Image& image) override {
-        return std::make_unique<ImagePeer>(image);
-    }
-    std::unique_ptr<runtime::Peer> timer(runtime::Timer& timer) override {
-        return std::make_unique<TimerPeer>(timer);
-    }
     void end(int status) override { km_end(status); }
     void report(const std::string& title, const std::string& message) override {
         km_report(title.c_str(), message.c_str());

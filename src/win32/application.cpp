@@ -54,27 +54,13 @@ void tellStandardError(const std::string& message) {
     WriteFile(error, line.data(), DWORD(line.size()), &written, nullptr);
 }
 
-class Win32Frontend : public runtime::Frontend {
+class Win32Frontend
+    : public runtime::PeersOf<FormPeer, LabelPeer, ButtonPeer, ShapePeer, ImagePeer, TimerPeer> {
 public:
     std::unique_ptr<runtime::Peer> window(runtime::Form& form) override {
-        auto peer = std::make_unique<FormPeer>(form);
-        m_form = peer.get();  // the program's one window
+        auto peer = PeersOf::window(form);
+        m_form = static_cast<FormPeer*>(peer.get());  // the program's one window
         return peer;
-    }
-    std::unique_ptr<runtime::Peer> label(runtime::Label& label) override {
-        return std::make_unique<LabelPeer>(label);
-    }
-    std::unique_ptr<runtime::Peer> button(runtime::CommandButton& button) override {
-        return std::make_unique<ButtonPeer>(button);
-    }
-    std::unique_ptr<runtime::Peer> shape(runtime::Shape& shape) override {
-        return std::make_unique<ShapePeer>(shape);
-    }
-    std::unique_ptr<runtime::Peer> image(runtime::Image& image) override {
-        return std::make_unique<ImagePeer>(image);
-    }
-    std::unique_ptr<runtime::Peer> timer(runtime::Timer& timer) override {
-        return std::make_unique<TimerPeer>(timer);
     }
 
     void end(int status) override {
